@@ -1,0 +1,65 @@
+#include "app/Prompts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+QMessageBox::Icon toIcon(Prompts::Icon icon)
+{
+    switch (icon) {
+    case Prompts::Icon::Information: return QMessageBox::Information;
+    case Prompts::Icon::Question: return QMessageBox::Question;
+    case Prompts::Icon::Warning: break;
+    }
+    return QMessageBox::Warning;
+}
+} // namespace
+
+bool DialogPrompts::ask(QWidget* parent, const QString& text, Icon icon)
+{
+    QMessageBox box(toIcon(icon), QApplication::applicationDisplayName(), text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void DialogPrompts::inform(QWidget* parent, const QString& text, Icon icon)
+{
+    QMessageBox box(toIcon(icon), QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void DialogPrompts::error(QWidget* parent, const QString& text)
+{
+    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text);
+}
+
+QString DialogPrompts::openFile(QWidget* parent, const QString& title, const QStringList& filters, int* chosenFilter,
+                                const QString& dir)
+{
+    QString selected;
+    const QString name = QFileDialog::getOpenFileName(parent, title, dir, filters.join(";;"), &selected);
+    if (chosenFilter)
+        *chosenFilter = static_cast<int>(filters.indexOf(selected));
+    return name;
+}
+
+QString DialogPrompts::saveFile(QWidget* parent, const QString& title, const QStringList& filters, int* chosenFilter,
+                                const QString& proposedName, bool confirmOverwrite)
+{
+    QString selected;
+    const QString name =
+        QFileDialog::getSaveFileName(parent, title, proposedName, filters.join(";;"), &selected,
+                                     confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
+    if (chosenFilter)
+        *chosenFilter = static_cast<int>(filters.indexOf(selected));
+    return name;
+}
+
+void DialogPrompts::openWithDesktop(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

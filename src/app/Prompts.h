@@ -1,0 +1,44 @@
+#pragma once
+// Every question and file dialog of the window goes through this interface, so that tests
+// can answer without a modal loop.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class Prompts {
+public:
+    enum class Icon { Information, Warning, Question };
+    virtual ~Prompts() = default;
+
+    // A Yes/No box; true on Yes.
+    virtual bool ask(QWidget* parent, const QString& text, Icon icon = Icon::Warning) = 0;
+    // An OK box.
+    virtual void inform(QWidget* parent, const QString& text, Icon icon = Icon::Information) = 0;
+    // The platform's critical error box.
+    virtual void error(QWidget* parent, const QString& text) = 0;
+
+    // File dialogs; an empty result means cancelled. filters are Qt filter strings
+    // ("Тахеометрия (*.srv)"); *chosenFilter receives the index of the chosen one.
+    virtual QString openFile(QWidget* parent, const QString& title, const QStringList& filters,
+                             int* chosenFilter = nullptr, const QString& dir = {}) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                             int* chosenFilter = nullptr, const QString& proposedName = {},
+                             bool confirmOverwrite = true) = 0;
+
+    // The desktop's "open" action; failures are not reported.
+    virtual void openWithDesktop(const QString& path) = 0;
+};
+
+// The real dialogs.
+class DialogPrompts : public Prompts {
+public:
+    bool ask(QWidget* parent, const QString& text, Icon icon) override;
+    void inform(QWidget* parent, const QString& text, Icon icon) override;
+    void error(QWidget* parent, const QString& text) override;
+    QString openFile(QWidget* parent, const QString& title, const QStringList& filters, int* chosenFilter,
+                     const QString& dir) override;
+    QString saveFile(QWidget* parent, const QString& title, const QStringList& filters, int* chosenFilter,
+                     const QString& proposedName, bool confirmOverwrite) override;
+    void openWithDesktop(const QString& path) override;
+};

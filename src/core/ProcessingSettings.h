@@ -1,0 +1,43 @@
+#pragma once
+// The settings page "Параметры": every value the computations, statements, transfers
+// and exports read at the moment they run.
+#include <array>
+#include <string>
+
+namespace kalimor {
+
+struct ProcessingSettings {
+    // Identification: flag + text. Texts are Windows-1251.
+    bool ckbCourse = true;
+    std::string edNameCourseID;
+    bool ckbPolevik = true;
+    std::string edNamePolevik;
+    bool ckbCameral = true;
+    std::string edNameCameral;
+    bool ckbInstrument = true;
+    std::string edinstrument;
+
+    int sePrecession = 60;     // 0..100
+    int seLinePrecession = 3;  // 0..4
+    int seAnglePrecession = 1; // 1..2
+    std::string edCourseTemplate; // at most 2 characters
+    std::string edPiketTemplate;  // at most 2 characters
+    int cbFormatAngle = 0;      // -1 when typed text selects no item
+    int cbSelectNamePoint = 0;  // -1 when typed text selects no item
+
+    bool ckbhoriz = false;
+    bool ckbRef = false;
+    std::string edRef = "0.14"; // at most 5 characters
+
+    // cklAdditionOption: all eight entries set at start, headings included.
+    std::array<bool, 8> additionOptions{true, true, true, true, true, true, true, true};
+
+    bool IsOptionSet(int position) const;
+
+    // Program-set values are brought into range.
+    void setPrecession(int value);
+    void setLinePrecession(int value);
+    void setAnglePrecession(int value);
+};
+
+} // namespace kalimor
