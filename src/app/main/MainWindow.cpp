@@ -34,6 +34,7 @@ TFrmMain::TFrmMain(Prompts& prompts, QWidget* parent)
     resize(797, 595);
     setMinimumSize(770, 540);
     refreshCaption();
+    installCommands();
 }
 
 TFrmMain::~TFrmMain() = default;

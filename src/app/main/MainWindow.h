@@ -37,6 +37,9 @@ public:
     void refreshCaption();
 
 private:
+    // Wires the commands of the cross-page subsystems (see Commands.cpp).
+    void installCommands();
+
     kalimor::Work work_;
     std::unique_ptr<Session> session_;
     QTabWidget* PageControl = nullptr;

@@ -1,0 +1,7 @@
+// Each subsystem of the window that works across pages (project file, calculators, exports,
+// search, printing) installs its commands here, once the pages exist.
+#include "app/main/MainWindow.h"
+
+void TFrmMain::installCommands()
+{
+}
