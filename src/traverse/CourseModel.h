@@ -48,9 +48,19 @@ struct CourseData {
     double MeasuredAngleSum = 0, AngularMisclosure = 0, AngleCorrection = 0;
     double TotalLength = 0;
     double TheoreticalDX = 0, TheoreticalDY = 0, SumDXRaw = 0, SumDYRaw = 0;
+    // RelativeDenominator is 0 when the linear misclosure is exactly 0 (no finite N).
     double MisclosureX = 0, MisclosureY = 0, LinearMisclosure = 0, RelativeDenominator = 0;
     double KnownClosingDirection = 0, ComputedClosingDirection = 0, Rotation = 0;
     double HeightMisclosure = 0;
+};
+
+// How the last adjustment ended: the verdict shown in the status pane.
+enum class AdjustOutcome {
+    None,           // not adjusted yet
+    InTolerance,    // "Угловая невязка в допуске"
+    OutOfTolerance, // "Угловая невязка не в допуске!!!", blinking; results written all the same
+    Undetermined,   // kinds 2 and 3: "Угловая невязка не определена"
+    Stopped,        // total length 0: no results, no statement
 };
 
 // One cell of GridViewCourse: its text as typed or written, whether it is painted as an
@@ -80,6 +90,7 @@ struct CoursePage {
     std::vector<std::string> statement; // reCourse, one entry a line
     std::string statusText;             // StStatusCalc
     bool statusBlink = false;           // red blinking while the misclosure is out of tolerance
+    AdjustOutcome outcome = AdjustOutcome::None;
 };
 
 } // namespace kalimor
