@@ -20,8 +20,7 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 #define Ru(literal) (::kalimor::detail::CachedCp1251<::kalimor::detail::FixedString(literal)>())
 
 namespace detail {
-template <std::size_t N>
-struct FixedString {
+template <std::size_t N> struct FixedString {
     char text[N]{};
     constexpr FixedString(const char (&s)[N])
     {
@@ -31,8 +30,7 @@ struct FixedString {
     constexpr std::string_view view() const { return {text, N - 1}; }
 };
 
-template <FixedString S>
-const std::string& CachedCp1251()
+template <FixedString S> const std::string& CachedCp1251()
 {
     static const std::string converted = Utf8ToCp1251(S.view());
     return converted;

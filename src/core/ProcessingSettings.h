@@ -7,6 +7,14 @@
 namespace kalimor {
 
 struct ProcessingSettings {
+    // Ranges of the three spin fields.
+    static constexpr int kPrecessionMin = 0, kPrecessionMax = 100;
+    static constexpr int kLinePrecessionMin = 0, kLinePrecessionMax = 4;
+    static constexpr int kAnglePrecessionMin = 1, kAnglePrecessionMax = 2;
+    // Longest texts of the template fields and of edRef.
+    static constexpr int kTemplateMaxLength = 2;
+    static constexpr int kRefMaxLength = 5;
+
     // Identification: flag + text. Texts are Windows-1251.
     bool ckbCourse = true;
     std::string edNameCourseID;
@@ -17,13 +25,13 @@ struct ProcessingSettings {
     bool ckbInstrument = true;
     std::string edinstrument;
 
-    int sePrecession = 60;     // 0..100
-    int seLinePrecession = 3;  // 0..4
-    int seAnglePrecession = 1; // 1..2
+    int sePrecession = 60;        // 0..100
+    int seLinePrecession = 3;     // 0..4
+    int seAnglePrecession = 1;    // 1..2
     std::string edCourseTemplate; // at most 2 characters
     std::string edPiketTemplate;  // at most 2 characters
-    int cbFormatAngle = 0;      // -1 when typed text selects no item
-    int cbSelectNamePoint = 0;  // -1 when typed text selects no item
+    int cbFormatAngle = 0;        // -1 when typed text selects no item
+    int cbSelectNamePoint = 0;    // -1 when typed text selects no item
 
     bool ckbhoriz = false;
     bool ckbRef = false;
@@ -38,6 +46,12 @@ struct ProcessingSettings {
     void setPrecession(int value);
     void setLinePrecession(int value);
     void setAnglePrecession(int value);
+
+    // Coefficients per square metre added to height differences: c = 1/12742000 when
+    // ckbhoriz is set, r = -k/12742000 with k read from edRef when ckbRef is set, else 0.
+    // Reading edRef may throw ConversionError.
+    double curvatureCoefficient() const;
+    double refractionCoefficient() const;
 };
 
 } // namespace kalimor
