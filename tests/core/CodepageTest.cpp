@@ -22,9 +22,12 @@ TEST(Codepage, RussianAndSignsMapToTheirBytes)
 
 TEST(Codepage, UnmappableAndMalformedBecomeQuestionMarks)
 {
-    EXPECT_EQ(Utf8ToCp1251("a€b"), "a\x88" "b"); // the euro sign is in the code page
+    EXPECT_EQ(Utf8ToCp1251("a€b"), "a\x88"
+                                   "b"); // the euro sign is in the code page
     EXPECT_EQ(Utf8ToCp1251("日本"), "??");
-    EXPECT_EQ(Utf8ToCp1251("\xff" "x"), "?x");
+    EXPECT_EQ(Utf8ToCp1251("\xff"
+                           "x"),
+              "?x");
     EXPECT_EQ(Utf8ToCp1251("\xd0"), "?"); // truncated sequence
     EXPECT_EQ(Utf8ToCp1251("😀"), "?");
 }
