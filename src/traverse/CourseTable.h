@@ -45,7 +45,8 @@ void SetCoursePointCount(CoursePage& page, int count, int precision);
 void SetCourseCellText(CoursePage& page, int row, int column, const std::string& text);
 
 // The traverse part of a new work: every point emptied, the twelve known values 0, the table
-// laid out for three points with "0" in every input cell, the count set to 3 (reading the
+// laid out for three points with "0" in every input cell, the statement emptied, the count
+// set to 3 (reading the
 // table when the count changes).
 void ResetCourseForNewWork(CoursePage& page, int precision);
 
