@@ -1,0 +1,68 @@
+#include "export/ExcelWriters.h"
+
+#include "core/NumberParse.h"
+#include "export/ExportSources.h"
+
+namespace kalimor {
+
+namespace {
+
+// Row 1 gets the column titles when the heading option is set; answers the first data row.
+std::uint16_t Heading(WorkbookWriter& writer, bool heading)
+{
+    if (!heading)
+        return 1;
+    writer.WriteText(1, 1, "N");
+    writer.WriteText(1, 2, "X");
+    writer.WriteText(1, 3, "Y");
+    writer.WriteText(1, 4, "H");
+    return 2;
+}
+
+ExportFiles Save(WorkbookWriter& writer, bool openAfterSave)
+{
+    writer.EndWorkbook();
+    writer.SaveWorkbook();
+    ExportFiles files;
+    files.written.push_back(writer.FileName());
+    if (openAfterSave)
+        files.toOpen.push_back(writer.FileName());
+    return files;
+}
+
+} // namespace
+
+ExportFiles SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave)
+{
+    writer.BeginWorkbook();
+    writer.SetFileName(ExportFileName(chosen, ""));
+    auto row = Heading(writer, work.settings.IsOptionSet(kOptionCourseHeading));
+    for (const auto& p : CourseValues(work.course, work.settings)) {
+        writer.WriteText(row, 1, p.name);
+        writer.WriteNumber(row, 2, p.xValue);
+        writer.WriteNumber(row, 3, p.yValue);
+        writer.WriteNumber(row, 4, p.hValue);
+        ++row;
+    }
+    return Save(writer, openAfterSave);
+}
+
+ExportFiles SavePicketExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave)
+{
+    writer.BeginWorkbook();
+    writer.SetFileName(ExportFileName(chosen, ""));
+    auto row = Heading(writer, work.settings.IsOptionSet(kOptionPiketHeading));
+    for (const auto& line : work.piket.statement) {
+        const StatementRow r = ReadStatementRow(line);
+        if (r.kind == StatementRow::NoRow)
+            continue;
+        writer.WriteText(row, 1, r.name);
+        writer.WriteNumber(row, 2, StrToFloat(r.x));
+        writer.WriteNumber(row, 3, StrToFloat(r.y));
+        writer.WriteText(row, 4, r.h);
+        ++row;
+    }
+    return Save(writer, openAfterSave);
+}
+
+} // namespace kalimor
