@@ -61,7 +61,6 @@ void SetImportSelection(ImportPage& page, std::vector<bool> selected)
 {
     selected.resize(page.rows.size(), false);
     page.selected = std::move(selected);
-    UpdateSelectionCounter(page);
 }
 
 void SetRangeBegin(ImportPage& page, const std::string& text)

@@ -10,8 +10,9 @@ namespace kalimor {
 // pAllString := "Всего строк: " + number of rows.
 void UpdateRowCounter(ImportPage& page);
 // Which rows are selected (parallel to rows; a shorter vector counts the rest as not
-// selected), then SelectRow := "Выбрано строк: " + their number.
+// selected). The counter is left alone: it follows clicks only.
 void SetImportSelection(ImportPage& page, std::vector<bool> selected);
+// A click in the table: SelectRow := "Выбрано строк: " + the number of selected rows.
 void UpdateSelectionCounter(ImportPage& page);
 int SelectedRowCount(const ImportPage& page);
 
