@@ -27,6 +27,16 @@ struct Context {
 // An argument as engine text.
 std::string Arg(const std::string& utf8);
 
+// Whether an argument is an option: it begins with "-" and is not a number, so that
+// negative numbers ("-5.0305") stay positional.
+bool IsOption(const std::string& arg);
+
+// Throws UsageError for the first option left in args (one no subcommand option took).
+void RejectOptions(const std::vector<std::string>& args);
+
+// Throws UsageError unless args holds exactly `count` positional arguments.
+void ExpectArgs(const std::vector<std::string>& args, std::size_t count);
+
 struct Command {
     const char* name;
     const char* usage; // one or more lines, shown by --help

@@ -2,6 +2,7 @@
 #include "cli/Cli.h"
 #include "core/Codepage.h"
 #include "core/Errors.h"
+#include "core/NumberParse.h"
 #include "work/Work.h"
 
 #include <algorithm>
@@ -26,10 +27,41 @@ void writeLine(std::FILE* f, const std::string& cp1251Line, bool cp1251)
 }
 } // namespace
 
-void Context::out(const std::string& line) const { writeLine(stdout, line, cp1251Output); }
-void Context::err(const std::string& line) const { writeLine(stderr, line, cp1251Output); }
+void Context::out(const std::string& line) const
+{
+    writeLine(stdout, line, cp1251Output);
+}
+void Context::err(const std::string& line) const
+{
+    writeLine(stderr, line, cp1251Output);
+}
 
-std::string Arg(const std::string& utf8) { return Utf8ToCp1251(utf8); }
+std::string Arg(const std::string& utf8)
+{
+    return Utf8ToCp1251(utf8);
+}
+
+bool IsOption(const std::string& arg)
+{
+    if (arg.size() < 2 || arg[0] != '-')
+        return false;
+    double ignored = 0;
+    return !TryStrToFloat(arg, ignored);
+}
+
+void RejectOptions(const std::vector<std::string>& args)
+{
+    for (const auto& a : args)
+        if (IsOption(a))
+            throw UsageError("Unknown option: " + a);
+}
+
+void ExpectArgs(const std::vector<std::string>& args, std::size_t count)
+{
+    RejectOptions(args);
+    if (args.size() != count)
+        throw UsageError("Wrong number of arguments");
+}
 
 } // namespace kalimor::cli
 
