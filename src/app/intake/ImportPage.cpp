@@ -223,10 +223,8 @@ void ImportPage::refresh()
     else
         model_->contentChanged();
     if (beginModel_->rowCount() != static_cast<int>(page.beginList.size()) ||
-        endModel_->rowCount() != static_cast<int>(page.endList.size())) {
-        beginModel_->reload();
-        endModel_->reload();
-    }
+        endModel_->rowCount() != static_cast<int>(page.endList.size()))
+        reloadAddressLists();
     if (edFileName->text() != qs(page.edFileName))
         edFileName->setText(qs(page.edFileName));
     showRangeBoxes();
@@ -238,11 +236,19 @@ void ImportPage::refresh()
 void ImportPage::reloadTable()
 {
     model_->reload();
-    beginModel_->reload();
-    endModel_->reload();
+    reloadAddressLists();
     showRangeBoxes();
     showCounters();
     syncSelection();
+}
+
+void ImportPage::reloadAddressLists()
+{
+    // A reset box picks an item of its own accord; the choice belongs to the work.
+    const QSignalBlocker quietBegin(cbBegin);
+    const QSignalBlocker quietEnd(cbEnd);
+    beginModel_->reload();
+    endModel_->reload();
 }
 
 void ImportPage::showRangeBoxes()

@@ -42,6 +42,7 @@ private:
     void layoutPage();
     // The table's rows were replaced by a command of this page.
     void reloadTable();
+    void reloadAddressLists();
     void showRangeBoxes();
     void showMessages();
     void showCounters();
