@@ -19,20 +19,19 @@ std::uint16_t Heading(WorkbookWriter& writer, bool heading)
     return 2;
 }
 
-ExportFiles Save(WorkbookWriter& writer, bool openAfterSave)
+void Save(WorkbookWriter& writer, bool openAfterSave, ExportFiles& files)
 {
     writer.EndWorkbook();
     writer.SaveWorkbook();
-    ExportFiles files;
     files.written.push_back(writer.FileName());
     if (openAfterSave)
         files.toOpen.push_back(writer.FileName());
-    return files;
 }
 
 } // namespace
 
-ExportFiles SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave)
+void SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave,
+                     ExportFiles& files)
 {
     writer.BeginWorkbook();
     writer.SetFileName(ExportFileName(chosen, ""));
@@ -44,10 +43,11 @@ ExportFiles SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std:
         writer.WriteNumber(row, 4, p.hValue);
         ++row;
     }
-    return Save(writer, openAfterSave);
+    Save(writer, openAfterSave, files);
 }
 
-ExportFiles SavePicketExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave)
+void SavePicketExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave,
+                     ExportFiles& files)
 {
     writer.BeginWorkbook();
     writer.SetFileName(ExportFileName(chosen, ""));
@@ -62,7 +62,7 @@ ExportFiles SavePicketExcel(const Work& work, WorkbookWriter& writer, const std:
         writer.WriteText(row, 4, r.h);
         ++row;
     }
-    return Save(writer, openAfterSave);
+    Save(writer, openAfterSave, files);
 }
 
 } // namespace kalimor

@@ -8,9 +8,11 @@
 
 namespace kalimor {
 
-ExportFiles SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave);
+void SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave,
+                     ExportFiles& files);
 // A picket X or Y that is not a number stops it with a ConversionError before anything is
 // saved; the writer keeps the partial stream until the next export begins.
-ExportFiles SavePicketExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave);
+void SavePicketExcel(const Work& work, WorkbookWriter& writer, const std::string& chosen, bool openAfterSave,
+                     ExportFiles& files);
 
 } // namespace kalimor

@@ -35,10 +35,4 @@ std::string WithoutEnding(std::string_view chosen, std::string_view ending)
     return std::string(chosen.substr(0, chosen.size() - ending.size()));
 }
 
-void ExportFiles::append(const ExportFiles& other)
-{
-    written.insert(written.end(), other.written.begin(), other.written.end());
-    toOpen.insert(toOpen.end(), other.toOpen.begin(), other.toOpen.end());
-}
-
 } // namespace kalimor

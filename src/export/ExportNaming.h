@@ -27,8 +27,6 @@ std::string WithoutEnding(std::string_view chosen, std::string_view ending);
 struct ExportFiles {
     std::vector<std::string> written;
     std::vector<std::string> toOpen;
-
-    void append(const ExportFiles& other);
 };
 
 } // namespace kalimor

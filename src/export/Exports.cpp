@@ -11,21 +11,24 @@ namespace kalimor {
 
 namespace {
 
-ExportFiles Single(const Work& work, WorkbookWriter& writer, ExportSource source, int item, const std::string& chosen,
-                   bool open)
+void Single(const Work& work, WorkbookWriter& writer, ExportSource source, int item, const std::string& chosen,
+            bool open, ExportFiles& files)
 {
     const bool traverse = source == ExportSource::Traverse;
     switch (item) {
     case kExportStatement:
-        return traverse ? SaveCourseStatement(work, chosen, open) : SavePicketStatement(work, chosen, open);
+        return traverse ? SaveCourseStatement(work, chosen, open, files)
+                        : SavePicketStatement(work, chosen, open, files);
     case kExportCoordinates:
-        return traverse ? SaveCourseCoordinates(work, chosen, open) : SavePicketCoordinates(work, chosen, open);
+        return traverse ? SaveCourseCoordinates(work, chosen, open, files)
+                        : SavePicketCoordinates(work, chosen, open, files);
     case kExportExcel:
-        return traverse ? SaveCourseExcel(work, writer, chosen, open) : SavePicketExcel(work, writer, chosen, open);
+        return traverse ? SaveCourseExcel(work, writer, chosen, open, files)
+                        : SavePicketExcel(work, writer, chosen, open, files);
     case kExportMapInfo:
-        return traverse ? SaveCourseMapInfo(work, chosen, open) : SavePicketMapInfo(work, chosen, open);
+        return traverse ? SaveCourseMapInfo(work, chosen, open, files) : SavePicketMapInfo(work, chosen, open, files);
     case kExportTop:
-        return traverse ? SaveCourseTop(work, chosen, open) : SavePicketTop(work, chosen, open);
+        return traverse ? SaveCourseTop(work, chosen, open, files) : SavePicketTop(work, chosen, open, files);
     default:
         throw std::invalid_argument("export item " + std::to_string(item));
     }
@@ -50,12 +53,13 @@ const char* MainEnding(int item)
 
 } // namespace
 
-ExportFiles RunExport(const Work& work, WorkbookWriter& writer, ExportSource source, int item,
-                      const std::string& chosen)
+void RunExport(const Work& work, WorkbookWriter& writer, ExportSource source, int item, const std::string& chosen,
+               ExportFiles& files)
 {
     if (item != kExportAll) {
         const bool open = work.settings.IsOptionSet(kOptionOpenAfterSave);
-        return Single(work, writer, source, item, WithoutEnding(chosen, MainEnding(item)), open);
+        Single(work, writer, source, item, WithoutEnding(chosen, MainEnding(item)), open, files);
+        return;
     }
     const bool traverse = source == ExportSource::Traverse;
     struct Step {
@@ -68,11 +72,9 @@ ExportFiles RunExport(const Work& work, WorkbookWriter& writer, ExportSource sou
         {kExportTop, "_crd_top", "_crd_top"},       {kExportExcel, "_crd_hod", "_crd_pik"},
         {kExportMapInfo, "_map_hod", "_map_pik"},
     };
-    ExportFiles files;
     for (const auto& step : kOrder)
-        files.append(Single(work, writer, source, step.item,
-                            chosen + (traverse ? step.traverseSuffix : step.piketSuffix), false));
-    return files;
+        Single(work, writer, source, step.item, chosen + (traverse ? step.traverseSuffix : step.piketSuffix), false,
+               files);
 }
 
 } // namespace kalimor

@@ -24,8 +24,9 @@ enum ExportItem {
 // Runs the export of dialog item `item` with the chosen name. A single export opens its
 // results when option 1 is set and takes a name ending in its own extension as the base
 // name; "all five" appends each writer's suffix to the name as typed and opens nothing.
-// Stops at the first failing writer; the files written before stay.
-ExportFiles RunExport(const Work& work, WorkbookWriter& writer, ExportSource source, int item,
-                      const std::string& chosen);
+// Each file is added to `files` as soon as it is written. Stops at the first failing writer;
+// the files written before stay.
+void RunExport(const Work& work, WorkbookWriter& writer, ExportSource source, int item, const std::string& chosen,
+               ExportFiles& files);
 
 } // namespace kalimor

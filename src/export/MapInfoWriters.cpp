@@ -56,7 +56,7 @@ const std::vector<std::string>& MapInfoHeader()
     return header;
 }
 
-ExportFiles SaveCourseMapInfo(const Work& work, const std::string& chosen, bool openAfterSave)
+void SaveCourseMapInfo(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
     const auto points = CourseValues(work.course, work.settings);
     const bool threeD = work.course.cbSelectCourseTemplate == 1;
@@ -77,13 +77,11 @@ ExportFiles SaveCourseMapInfo(const Work& work, const std::string& chosen, bool 
         mid.emplace_back(",,,");
     }
 
-    ExportFiles files;
     Write(files, ExportFileName(chosen, ".mif"), mif, openAfterSave);
     Write(files, ExportFileName(chosen, ".mid"), mid, false);
-    return files;
 }
 
-ExportFiles SavePicketMapInfo(const Work& work, const std::string& chosen, bool openAfterSave)
+void SavePicketMapInfo(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
     std::vector<std::string> mif = MapInfoHeader();
     std::vector<std::string> vis = MapInfoHeader();
@@ -106,11 +104,9 @@ ExportFiles SavePicketMapInfo(const Work& work, const std::string& chosen, bool 
         vis.emplace_back(kSightPen);
     }
 
-    ExportFiles files;
     Write(files, ExportFileName(chosen, ".mif"), mif, openAfterSave);
     Write(files, ExportFileName(chosen, ".mid"), mid, false);
     Write(files, ExportFileName(chosen, "_vis.mif"), vis, false);
-    return files;
 }
 
 } // namespace kalimor

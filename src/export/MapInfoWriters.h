@@ -12,8 +12,8 @@ namespace kalimor {
 const std::vector<std::string>& MapInfoHeader();
 
 // name.mif and name.mid; only the drawing is opened.
-ExportFiles SaveCourseMapInfo(const Work& work, const std::string& chosen, bool openAfterSave);
+void SaveCourseMapInfo(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
 // name.mif, name.mid and the sight lines name_vis.mif, in this order; only name.mif is opened.
-ExportFiles SavePicketMapInfo(const Work& work, const std::string& chosen, bool openAfterSave);
+void SavePicketMapInfo(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
 
 } // namespace kalimor

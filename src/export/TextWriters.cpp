@@ -52,21 +52,17 @@ std::string TopLine(const std::string& name, const std::string& x, const std::st
     return line;
 }
 
-ExportFiles SaveCourseStatement(const Work& work, const std::string& chosen, bool openAfterSave)
+void SaveCourseStatement(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
-    ExportFiles files;
     WriteLines(files, ExportFileName(chosen, ".txt"), work.course.statement, openAfterSave);
-    return files;
 }
 
-ExportFiles SavePicketStatement(const Work& work, const std::string& chosen, bool openAfterSave)
+void SavePicketStatement(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
-    ExportFiles files;
     WriteLines(files, ExportFileName(chosen, ".txt"), work.piket.statement, openAfterSave);
-    return files;
 }
 
-ExportFiles SaveCourseCoordinates(const Work& work, const std::string& chosen, bool openAfterSave)
+void SaveCourseCoordinates(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
     std::vector<std::string> lines;
     if (work.settings.IsOptionSet(kOptionCourseHeading))
@@ -78,12 +74,10 @@ ExportFiles SaveCourseCoordinates(const Work& work, const std::string& chosen, b
         else if (layout == 1)
             lines.push_back(Joined(p.name, p.x, p.y) + ' ' + p.h);
     }
-    ExportFiles files;
     WriteLines(files, ExportFileName(chosen, ".txt"), lines, openAfterSave);
-    return files;
 }
 
-ExportFiles SavePicketCoordinates(const Work& work, const std::string& chosen, bool openAfterSave)
+void SavePicketCoordinates(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
     std::vector<std::string> plain, remote;
     if (work.settings.IsOptionSet(kOptionPiketHeading)) {
@@ -105,25 +99,21 @@ ExportFiles SavePicketCoordinates(const Work& work, const std::string& chosen, b
             break;
         }
     }
-    ExportFiles files;
     WriteLines(files, ExportFileName(chosen, ".txt"), plain, openAfterSave);
     WriteLines(files, ExportFileName(chosen, "dH.txt"), remote, openAfterSave);
-    return files;
 }
 
-ExportFiles SaveCourseTop(const Work& work, const std::string& chosen, bool openAfterSave)
+void SaveCourseTop(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
     std::vector<std::string> lines;
     const int layout = work.course.cbSelectCourseTemplate;
     if (layout == 0 || layout == 1)
         for (const auto& p : CourseValues(work.course, work.settings))
             lines.push_back(TopLine(p.name, p.x, p.y, p.h, layout == 1));
-    ExportFiles files;
     WriteLines(files, ExportFileName(chosen, ".top"), lines, openAfterSave);
-    return files;
 }
 
-ExportFiles SavePicketTop(const Work& work, const std::string& chosen, bool openAfterSave)
+void SavePicketTop(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files)
 {
     std::vector<std::string> plain, remote;
     for (const auto& row : StatementRows(work.piket.statement)) {
@@ -131,10 +121,8 @@ ExportFiles SavePicketTop(const Work& work, const std::string& chosen, bool open
         (row.kind == StatementRow::RemoteRow ? remote : plain)
             .push_back(TopLine(row.name, row.x, row.y, row.h, threeD));
     }
-    ExportFiles files;
     WriteLines(files, ExportFileName(chosen, ".top"), plain, openAfterSave);
     WriteLines(files, ExportFileName(chosen, "dH.top"), remote, openAfterSave);
-    return files;
 }
 
 } // namespace kalimor

@@ -8,12 +8,12 @@
 
 namespace kalimor {
 
-ExportFiles SaveCourseStatement(const Work& work, const std::string& chosen, bool openAfterSave);
-ExportFiles SavePicketStatement(const Work& work, const std::string& chosen, bool openAfterSave);
-ExportFiles SaveCourseCoordinates(const Work& work, const std::string& chosen, bool openAfterSave);
-ExportFiles SavePicketCoordinates(const Work& work, const std::string& chosen, bool openAfterSave);
-ExportFiles SaveCourseTop(const Work& work, const std::string& chosen, bool openAfterSave);
-ExportFiles SavePicketTop(const Work& work, const std::string& chosen, bool openAfterSave);
+void SaveCourseStatement(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
+void SavePicketStatement(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
+void SaveCourseCoordinates(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
+void SavePicketCoordinates(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
+void SaveCourseTop(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
+void SavePicketTop(const Work& work, const std::string& chosen, bool openAfterSave, ExportFiles& files);
 
 // One Credo TOP line: the name right-aligned in 8, " 000", X, Y and (when threeD) H
 // right-aligned in 13 each, 13 blanks for a plan point, then "   0". Nothing is cut.

@@ -2,6 +2,7 @@
 // Shared by the export tests: a scratch folder, file reading, the mixed statement fixture
 // and a small traverse.
 #include "core/Codepage.h"
+#include "export/ExportNaming.h"
 #include "work/Work.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,14 @@ inline std::vector<std::string> Lines(const std::string& bytes)
         start = end + 2;
     }
     return lines;
+}
+
+// Runs a writer (or the export command) and answers the files it recorded.
+template <class Writer, class... Args> kalimor::ExportFiles Written(Writer writer, Args&&... args)
+{
+    kalimor::ExportFiles files;
+    writer(std::forward<Args>(args)..., files);
+    return files;
 }
 
 // A fresh empty folder per test, removed afterwards.

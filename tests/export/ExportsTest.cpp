@@ -42,7 +42,8 @@ TEST(Exports, AllFiveOnTheTacheometryPage)
     work.piket.statement = exporttest::MixedStatement();
     WorkbookWriter writer = ExportWorkbookWriter();
     ASSERT_TRUE(work.settings.IsOptionSet(1));
-    const auto files = RunExport(work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj"));
+    const auto files =
+        exporttest::Written(RunExport, work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj"));
     const Names expected = {"obj_vdm_pik.txt", "obj_crd_pik.txt",   "obj_crd_pikdH.txt",
                             "obj_crd_top.top", "obj_crd_topdH.top", "obj_crd_pik.XLS",
                             "obj_map_pik.mif", "obj_map_pik.mid",   "obj_map_pik_vis.mif"};
@@ -59,7 +60,8 @@ TEST(Exports, AllFiveOnTheTraversePage)
     Work work;
     exporttest::SetThreePointTraverse(work);
     WorkbookWriter writer = ExportWorkbookWriter();
-    const auto files = RunExport(work, writer, ExportSource::Traverse, kExportAll, dir.chosen("obj"));
+    const auto files =
+        exporttest::Written(RunExport, work, writer, ExportSource::Traverse, kExportAll, dir.chosen("obj"));
     EXPECT_EQ(Relative(dir, files.written), (Names{"obj_vdm_hod.txt", "obj_crd_hod.txt", "obj_crd_top.top",
                                                    "obj_crd_hod.XLS", "obj_map_hod.mif", "obj_map_hod.mid"}));
     EXPECT_TRUE(files.toOpen.empty());
@@ -70,7 +72,8 @@ TEST(Exports, AllFiveAppendSuffixesAfterATypedExtension)
     ScratchFolder dir;
     Work work;
     WorkbookWriter writer = ExportWorkbookWriter();
-    const auto files = RunExport(work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj.txt"));
+    const auto files =
+        exporttest::Written(RunExport, work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj.txt"));
     EXPECT_EQ(Relative(dir, files.written),
               (Names{"obj.txt_vdm_pik.txt", "obj.txt_crd_pik.txt", "obj.txt_crd_pikdH.txt", "obj.txt_crd_top.top",
                      "obj.txt_crd_topdH.top", "obj.XLS", "obj.txt_map_pik.mif", "obj.txt_map_pik.mid",
@@ -110,7 +113,7 @@ TEST(Exports, SingleExportsNameAndOpenTheirFiles)
             work.piket.statement = exporttest::MixedStatement();
             work.settings.additionOptions[1] = open;
             WorkbookWriter writer = ExportWorkbookWriter();
-            const auto files = RunExport(work, writer, c.source, c.item, dir.chosen(c.chosen));
+            const auto files = exporttest::Written(RunExport, work, writer, c.source, c.item, dir.chosen(c.chosen));
             EXPECT_EQ(Relative(dir, files.written), c.written);
             EXPECT_EQ(Relative(dir, files.toOpen), open ? c.opened : Names{});
             Names sorted = c.written;
@@ -127,9 +130,18 @@ TEST(Exports, AFailingWriterStopsAllFiveAndKeepsWhatWasWritten)
     work.piket.statement = exporttest::MixedStatement();
     std::filesystem::create_directory(dir.path() / "obj_crd_pik.XLS");
     WorkbookWriter writer = ExportWorkbookWriter();
-    EXPECT_THROW(RunExport(work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj")), FileError);
+    ExportFiles files;
+    EXPECT_THROW(RunExport(work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj"), files), FileError);
+    EXPECT_EQ(Relative(dir, files.written), (Names{"obj_vdm_pik.txt", "obj_crd_pik.txt", "obj_crd_pikdH.txt",
+                                                   "obj_crd_top.top", "obj_crd_topdH.top"}));
     EXPECT_EQ(dir.names(), (Names{"obj_crd_pik.XLS", "obj_crd_pik.txt", "obj_crd_pikdH.txt", "obj_crd_top.top",
                                   "obj_crd_topdH.top", "obj_vdm_pik.txt"}));
+
+    // Within one writer too: the drawing is kept and recorded when its records cannot be written.
+    std::filesystem::create_directory(dir.path() / "map.mid");
+    ExportFiles map;
+    EXPECT_THROW(RunExport(work, writer, ExportSource::Tacheometry, kExportMapInfo, dir.chosen("map"), map), FileError);
+    EXPECT_EQ(Relative(dir, map.written), Names{"map.mif"});
 }
 
 TEST(Exports, AnUnreadableCoordinateStopsAllFiveAtTheWorkbook)
@@ -139,7 +151,8 @@ TEST(Exports, AnUnreadableCoordinateStopsAllFiveAtTheWorkbook)
     work.piket.statement = exporttest::MixedStatement();
     work.piket.statement[12].replace(64, 8, "1O70.385");
     WorkbookWriter writer = ExportWorkbookWriter();
-    EXPECT_THROW(RunExport(work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj")), ConversionError);
+    EXPECT_THROW(exporttest::Written(RunExport, work, writer, ExportSource::Tacheometry, kExportAll, dir.chosen("obj")),
+                 ConversionError);
     EXPECT_EQ(dir.names(), (Names{"obj_crd_pik.txt", "obj_crd_pikdH.txt", "obj_crd_top.top", "obj_crd_topdH.top",
                                   "obj_vdm_pik.txt"}));
 }
@@ -151,7 +164,7 @@ TEST(Exports, AnUnwritableFolderGivesTheFileError)
     WorkbookWriter writer = ExportWorkbookWriter();
     const std::string chosen = dir.chosen("no-such-folder/obj");
     try {
-        RunExport(work, writer, ExportSource::Traverse, kExportAll, chosen);
+        exporttest::Written(RunExport, work, writer, ExportSource::Traverse, kExportAll, chosen);
         FAIL() << "no error";
     } catch (const FileError& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + chosen + "_vdm_hod.txt");

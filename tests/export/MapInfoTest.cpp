@@ -29,7 +29,7 @@ TEST(MapInfo, ThreePointTraverseMatchesTheGoldenPair)
     ScratchFolder dir;
     Work work;
     exporttest::SetThreePointTraverse(work);
-    const auto files = SaveCourseMapInfo(work, dir.chosen("hod"), true);
+    const auto files = exporttest::Written(SaveCourseMapInfo, work, dir.chosen("hod"), true);
     EXPECT_EQ(ReadBytes(dir.path() / "hod.mif"), DataFile("traverse3.map.mif"));
     EXPECT_EQ(ReadBytes(dir.path() / "hod.mid"), DataFile("traverse3.map.mid"));
     EXPECT_EQ(files.written, (std::vector<std::string>{dir.chosen("hod.mif"), dir.chosen("hod.mid")}));
@@ -42,7 +42,7 @@ TEST(MapInfo, ThreeDTraverseCarriesHeightsInTheRecords)
     Work work;
     exporttest::SetThreePointTraverse(work);
     work.course.cbSelectCourseTemplate = 1;
-    SaveCourseMapInfo(work, dir.chosen("hod"), false);
+    exporttest::Written(SaveCourseMapInfo, work, dir.chosen("hod"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "hod.mid"), "A1,100.123,200.5,10\r\nA2,110,210.25,11.5\r\nB,120,221,12.001\r\n"
                                                  ",,,\r\n,,,\r\n");
 }
@@ -52,7 +52,7 @@ TEST(MapInfo, StatementWithTwoStationsMatchesTheGoldenFiles)
     ScratchFolder dir;
     Work work;
     work.piket.statement = exporttest::MixedStatement();
-    const auto files = SavePicketMapInfo(work, dir.chosen("map"), true);
+    const auto files = exporttest::Written(SavePicketMapInfo, work, dir.chosen("map"), true);
     EXPECT_EQ(ReadBytes(dir.path() / "map.mif"), DataFile("statement_mixed.map.mif"));
     EXPECT_EQ(ReadBytes(dir.path() / "map.mid"), DataFile("statement_mixed.map.mid"));
     EXPECT_EQ(ReadBytes(dir.path() / "map_vis.mif"), DataFile("statement_mixed.map_vis.mif"));
@@ -67,11 +67,11 @@ TEST(MapInfo, RowsBeforeAnyStationLineAndEmptyStatements)
     Work work;
     const auto all = exporttest::MixedStatement();
     work.piket.statement = {all[12]}; // the first picket row alone
-    SavePicketMapInfo(work, dir.chosen("orphan"), false);
+    exporttest::Written(SavePicketMapInfo, work, dir.chosen("orphan"), false);
     EXPECT_EQ(exporttest::Lines(ReadBytes(dir.path() / "orphan_vis.mif")).at(11), "Line   2070.385 1070.385");
 
     work.piket.statement.clear();
-    SavePicketMapInfo(work, dir.chosen("empty"), false);
+    exporttest::Written(SavePicketMapInfo, work, dir.chosen("empty"), false);
     std::string header;
     for (const auto& line : MapInfoHeader())
         header += line + "\r\n";
@@ -117,7 +117,7 @@ TEST(MapInfo, GdalReadsTheTraversePairWithItsLegs)
     Work work;
     exporttest::SetThreePointTraverse(work);
     work.course.points[0].Name = Ru("Пункт 1");
-    SaveCourseMapInfo(work, dir.chosen("hod"), false);
+    exporttest::Written(SaveCourseMapInfo, work, dir.chosen("hod"), false);
     const auto f = ReadWithGdal(dir.chosen("hod.mif"));
     ASSERT_EQ(f.size(), 5u);
     EXPECT_EQ(f[0].type, "POINT");
@@ -141,7 +141,7 @@ TEST(MapInfo, GdalReadsThePicketPairAndTheSightLines)
     ScratchFolder dir;
     Work work;
     work.piket.statement = exporttest::MixedStatement();
-    SavePicketMapInfo(work, dir.chosen("map"), false);
+    exporttest::Written(SavePicketMapInfo, work, dir.chosen("map"), false);
     const auto points = ReadWithGdal(dir.chosen("map.mif"));
     ASSERT_EQ(points.size(), 6u);
     const char* names[] = {"1", "2", "", "П10", "П11", "К1"};
@@ -169,7 +169,7 @@ TEST(MapInfo, GdalRefusesAPairWithoutItsRecords)
     ScratchFolder dir;
     Work work;
     exporttest::SetThreePointTraverse(work);
-    SaveCourseMapInfo(work, dir.chosen("hod"), false);
+    exporttest::Written(SaveCourseMapInfo, work, dir.chosen("hod"), false);
     std::ofstream(dir.path() / "hod.mid", std::ios::binary | std::ios::trunc) << "A1,100.123,200.5,\r\n";
     EXPECT_NE(exporttest::OgrToCsv(dir.chosen("hod.mif")).status, 0);
 }

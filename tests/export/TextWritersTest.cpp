@@ -41,8 +41,8 @@ TEST(TextWriters, TraverseListAndTopMatchTheGoldenFiles)
     ScratchFolder dir;
     Work work;
     exporttest::SetThreePointTraverse(work);
-    const auto list = SaveCourseCoordinates(work, dir.chosen("crd"), false);
-    const auto top = SaveCourseTop(work, dir.chosen("crd"), true);
+    const auto list = exporttest::Written(SaveCourseCoordinates, work, dir.chosen("crd"), false);
+    const auto top = exporttest::Written(SaveCourseTop, work, dir.chosen("crd"), true);
     EXPECT_EQ(ReadBytes(dir.path() / "crd.txt"), DataFile("traverse3.coordinates.txt"));
     EXPECT_EQ(ReadBytes(dir.path() / "crd.top"), DataFile("traverse3.top"));
     EXPECT_EQ(list.written, std::vector<std::string>{dir.chosen("crd.txt")});
@@ -57,16 +57,16 @@ TEST(TextWriters, TraverseTemplateDecidesTheHeightAndUnknownTemplatesGiveNoLines
     exporttest::SetThreePointTraverse(work);
     work.settings.additionOptions[3] = false;
     work.course.cbSelectCourseTemplate = 1;
-    SaveCourseCoordinates(work, dir.chosen("a"), false);
-    SaveCourseTop(work, dir.chosen("a"), false);
+    exporttest::Written(SaveCourseCoordinates, work, dir.chosen("a"), false);
+    exporttest::Written(SaveCourseTop, work, dir.chosen("a"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "a.txt"), "A1 100.123 200.5 10\r\nA2 110 210.25 11.5\r\nB 120 221 12.001\r\n");
     EXPECT_EQ(exporttest::Lines(ReadBytes(dir.path() / "a.top"))[2],
               "       B 000          120          221       12.001   0");
 
     work.course.cbSelectCourseTemplate = -1;
     work.settings.additionOptions[3] = true;
-    SaveCourseCoordinates(work, dir.chosen("b"), false);
-    SaveCourseTop(work, dir.chosen("b"), false);
+    exporttest::Written(SaveCourseCoordinates, work, dir.chosen("b"), false);
+    exporttest::Written(SaveCourseTop, work, dir.chosen("b"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "b.txt"), "N X Y H\r\n");
     EXPECT_EQ(ReadBytes(dir.path() / "b.top"), "");
 }
@@ -78,7 +78,7 @@ TEST(TextWriters, TraverseDecimalsComeFromTheSettings)
     exporttest::SetThreePointTraverse(work);
     work.settings.seLinePrecession = 0;
     work.settings.additionOptions[3] = false;
-    SaveCourseCoordinates(work, dir.chosen("d0"), false);
+    exporttest::Written(SaveCourseCoordinates, work, dir.chosen("d0"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "d0.txt"), "A1 100 200\r\nA2 110 210\r\nB 120 221\r\n");
 }
 
@@ -89,8 +89,8 @@ TEST(TextWriters, StatementCopiesAreTheLinesAsTheyStand)
     exporttest::SetThreePointTraverse(work);
     work.piket.statement = exporttest::MixedStatement();
     work.piket.statement[5] += "  edited by hand";
-    SaveCourseStatement(work, dir.chosen("hod"), false);
-    SavePicketStatement(work, dir.chosen("pik"), false);
+    exporttest::Written(SaveCourseStatement, work, dir.chosen("hod"), false);
+    exporttest::Written(SavePicketStatement, work, dir.chosen("pik"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "hod.txt"),
               " \r\n" + Ru("                              ВЕДОМОСТЬ ВЫЧИСЛЕНИЯ ТЕОДОЛИТНОГО ХОДА") + "\r\n");
     std::string expected;
@@ -99,7 +99,7 @@ TEST(TextWriters, StatementCopiesAreTheLinesAsTheyStand)
     EXPECT_EQ(ReadBytes(dir.path() / "pik.txt"), expected);
 
     work.piket.statement.clear();
-    SavePicketStatement(work, dir.chosen("empty"), false);
+    exporttest::Written(SavePicketStatement, work, dir.chosen("empty"), false);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "empty.txt"));
     EXPECT_EQ(ReadBytes(dir.path() / "empty.txt"), "");
 }
@@ -109,8 +109,8 @@ TEST(TextWriters, PicketListsAndTopSplitRemoteRowsIntoTheDhFiles)
     ScratchFolder dir;
     Work work;
     work.piket.statement = exporttest::MixedStatement();
-    const auto list = SavePicketCoordinates(work, dir.chosen("pk"), true);
-    const auto top = SavePicketTop(work, dir.chosen("pk"), false);
+    const auto list = exporttest::Written(SavePicketCoordinates, work, dir.chosen("pk"), true);
+    const auto top = exporttest::Written(SavePicketTop, work, dir.chosen("pk"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "pk.txt"), DataFile("statement_mixed.coordinates.txt"));
     EXPECT_EQ(ReadBytes(dir.path() / "pkdH.txt"), DataFile("statement_mixed.coordinatesdH.txt"));
     EXPECT_EQ(ReadBytes(dir.path() / "pk.top"), DataFile("statement_mixed.top"));
@@ -128,14 +128,14 @@ TEST(TextWriters, PlanOnlyStatementGivesHeadingOnlyOrEmptyDhFiles)
     auto all = exporttest::MixedStatement();
     // Keep the 2D table only (from its station block on).
     work.piket.statement.assign(all.end() - 10, all.end());
-    SavePicketCoordinates(work, dir.chosen("with"), false);
-    SavePicketTop(work, dir.chosen("with"), false);
+    exporttest::Written(SavePicketCoordinates, work, dir.chosen("with"), false);
+    exporttest::Written(SavePicketTop, work, dir.chosen("with"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "with.txt"), "N X Y H\r\n" + Ru("К1") + " 6543200 7654300\r\n");
     EXPECT_EQ(ReadBytes(dir.path() / "withdH.txt"), "N X Y dH\r\n");
     EXPECT_EQ(ReadBytes(dir.path() / "withdH.top"), "");
 
     work.settings.additionOptions[6] = false;
-    SavePicketCoordinates(work, dir.chosen("without"), false);
+    exporttest::Written(SavePicketCoordinates, work, dir.chosen("without"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "without.txt"), Ru("К1") + " 6543200 7654300\r\n");
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "withoutdH.txt"));
     EXPECT_EQ(ReadBytes(dir.path() / "withoutdH.txt"), "");
@@ -149,7 +149,7 @@ TEST(TextWriters, UnwritableFolderStopsWithTheFileErrorAndKeepsEarlierFiles)
     // An existing folder in place of the dH file: the first file is written, the second fails.
     std::filesystem::create_directory(dir.path() / "pkdH.txt");
     try {
-        SavePicketCoordinates(work, dir.chosen("pk"), false);
+        exporttest::Written(SavePicketCoordinates, work, dir.chosen("pk"), false);
         FAIL() << "no error";
     } catch (const FileError& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + dir.chosen("pkdH.txt"));
@@ -158,7 +158,7 @@ TEST(TextWriters, UnwritableFolderStopsWithTheFileErrorAndKeepsEarlierFiles)
     // Nothing else was left behind (no temporary file).
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"pk.txt", "pkdH.txt"}));
 
-    EXPECT_THROW(SavePicketTop(work, dir.chosen("missing/pk"), false), FileError);
+    EXPECT_THROW(exporttest::Written(SavePicketTop, work, dir.chosen("missing/pk"), false), FileError);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ TEST(Workbook, TraverseWorkbookBytesWithHeading)
     work.course.points[0].Y = 200.5;
     work.course.points[0].H = 10;
     WorkbookWriter writer = ExportWorkbookWriter();
-    const auto files = SaveCourseExcel(work, writer, dir.chosen("obj"), true);
+    const auto files = exporttest::Written(SaveCourseExcel, work, writer, dir.chosen("obj"), true);
     const std::string expected = kBeginning + TextCell(1, 1, "N") + TextCell(1, 2, "X") + TextCell(1, 3, "Y") +
                                  TextCell(1, 4, "H") + TextCell(2, 1, "A1") + NumberCell(2, 2, 100.123) +
                                  NumberCell(2, 3, 200.5) + NumberCell(2, 4, 10) + TextCell(3, 1, "") +
@@ -209,7 +209,7 @@ TEST(Workbook, PicketWorkbookStopsOnAnUnreadableCoordinateWithoutWriting)
     row.replace(64, 8, "1O70.385");
     WorkbookWriter writer = ExportWorkbookWriter();
     try {
-        SavePicketExcel(work, writer, dir.chosen("pik"), false);
+        exporttest::Written(SavePicketExcel, work, writer, dir.chosen("pik"), false);
         FAIL() << "no error";
     } catch (const ConversionError& e) {
         EXPECT_EQ(std::string(e.what()), "'1O70.385' is not a valid floating point value");
@@ -225,11 +225,11 @@ TEST(Workbook, EmptyStatementGivesTheHeadingRowOrNoCells)
     ScratchFolder dir;
     Work work;
     WorkbookWriter writer = ExportWorkbookWriter();
-    SavePicketExcel(work, writer, dir.chosen("with"), false);
+    exporttest::Written(SavePicketExcel, work, writer, dir.chosen("with"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "with.XLS"), kBeginning + TextCell(1, 1, "N") + TextCell(1, 2, "X") +
                                                       TextCell(1, 3, "Y") + TextCell(1, 4, "H") + kEnd);
     work.settings.additionOptions[6] = false;
-    SavePicketExcel(work, writer, dir.chosen("without"), false);
+    exporttest::Written(SavePicketExcel, work, writer, dir.chosen("without"), false);
     EXPECT_EQ(ReadBytes(dir.path() / "without.XLS"), kBeginning + kEnd);
 }
 
@@ -258,7 +258,7 @@ TEST(Workbook, XlrdReadsTheTraverseWorkbook)
     exporttest::SetThreePointTraverse(work);
     work.course.points[0].Name = Ru("Пункт");
     WorkbookWriter writer = ExportWorkbookWriter();
-    SaveCourseExcel(work, writer, dir.chosen("hod.txt"), false);
+    exporttest::Written(SaveCourseExcel, work, writer, dir.chosen("hod.txt"), false);
     EXPECT_EQ(ReadWithXlrd(dir.chosen("hod.XLS")), "cp1251\n"
                                                    "[[1, \"N\"], [1, \"X\"], [1, \"Y\"], [1, \"H\"]]\n"
                                                    "[[1, \"Пункт\"], [2, 100.123], [2, 200.5], [2, 10.0]]\n"
@@ -275,7 +275,7 @@ TEST(Workbook, XlrdReadsThePicketWorkbookWithRemoteRowsAmongTheOthers)
     work.piket.statement = exporttest::MixedStatement();
     work.settings.additionOptions[6] = false;
     WorkbookWriter writer = ExportWorkbookWriter();
-    SavePicketExcel(work, writer, dir.chosen("pik"), false);
+    exporttest::Written(SavePicketExcel, work, writer, dir.chosen("pik"), false);
     EXPECT_EQ(ReadWithXlrd(dir.chosen("pik.XLS")), "cp1251\n"
                                                    "[[1, \"1\"], [2, 1070.385], [2, 2070.385], [1, \"159.085\"]]\n"
                                                    "[[1, \"2\"], [2, 1070.385], [2, 2070.385], [1, \"9.967\"]]\n"

@@ -62,11 +62,14 @@ void ExportCommands::exportFrom(bool traverse)
     QDir::setCurrent(QFileInfo(chosen).absolutePath());
     const int item = filter < 0 ? kalimor::kExportStatement : filter + 1;
     kalimor::ExportFiles files;
-    s.guarded(&window_, [&] {
-        files = kalimor::RunExport(s.work, workbookWriter_,
-                                   traverse ? kalimor::ExportSource::Traverse : kalimor::ExportSource::Tacheometry,
-                                   item, QFile::encodeName(chosen).toStdString());
+    const bool written = s.guarded(&window_, [&] {
+        kalimor::RunExport(s.work, workbookWriter_,
+                           traverse ? kalimor::ExportSource::Traverse : kalimor::ExportSource::Tacheometry, item,
+                           QFile::encodeName(chosen).toStdString(), files);
     });
+    // A writer that stopped on an error opens nothing.
+    if (!written)
+        return;
     for (const auto& path : files.toOpen)
         s.prompts.openWithDesktop(QFile::decodeName(QByteArray::fromStdString(path)));
 }
