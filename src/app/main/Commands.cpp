@@ -4,10 +4,12 @@
 #include "app/calculators/CalculatorDialogs.h"
 #include "app/export/ExportCommands.h"
 #include "app/project/ProjectCommands.h"
+#include "app/search/SearchCommands.h"
 
 void TFrmMain::installCommands()
 {
     installProjectCommands(*this);
     installCalculators(*this);
+    installSearchAndPrint(*this);
     installExportCommands(*this);
 }

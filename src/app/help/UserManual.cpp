@@ -1,0 +1,43 @@
+#include "app/help/UserManual.h"
+
+#include "app/Prompts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString HtmlManualPath(const QString& programDir)
+{
+    const QDir dir(programDir);
+    const QString candidates[] = {
+        dir.filePath(QStringLiteral("../share/kalimor/manual/index.html")),
+        dir.filePath(QStringLiteral("manual/index.html")),
+#ifdef KALIMOR_SOURCE_MANUAL
+        QStringLiteral(KALIMOR_SOURCE_MANUAL "/index.html"),
+#endif
+    };
+    for (const QString& path : candidates)
+        if (QFileInfo::exists(path))
+            return QFileInfo(path).absoluteFilePath();
+    return {};
+}
+
+QString UserManualPath(const QString& programDir)
+{
+    const QString doc = QDir(programDir).filePath(QStringLiteral("Kalimor.doc"));
+    if (QFileInfo::exists(doc))
+        return doc;
+    return HtmlManualPath(programDir);
+}
+
+void OpenUserManual(Prompts& prompts, const QString& programDir)
+{
+    const QString path = UserManualPath(programDir);
+    if (!path.isEmpty())
+        prompts.openWithDesktop(path);
+}
+
+void OpenUserManual(Prompts& prompts)
+{
+    OpenUserManual(prompts, QCoreApplication::applicationDirPath());
+}

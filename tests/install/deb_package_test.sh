@@ -1,0 +1,51 @@
+#!/bin/sh
+# Builds the Debian package of a configured and built tree with cpack, unpacks it into a
+# scratch root and checks that everything is in its place and that the programs start.
+# Usage: deb_package_test.sh BUILD_DIR
+set -eu
+build="$1"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack -G DEB -B "$scratch/pkg" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 \
+  || { cat "$scratch/cpack.log" >&2; fail "cpack -G DEB"; }
+deb="$(ls "$scratch"/pkg/kalimor_*.deb 2>/dev/null | head -n 1)"
+[ -n "$deb" ] || fail "no kalimor_*.deb in $(ls "$scratch/pkg")"
+
+info="$(dpkg-deb --info "$deb")"
+echo "$info" | grep -q '^ Package: kalimor$' || fail "package name"
+echo "$info" | grep -q '^ Depends:.*libqt6widgets6' || fail "Depends lacks the Qt widgets library: $info"
+echo "$info" | grep -q '^ Section: science$' || fail "section"
+
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root"
+for f in usr/bin/kalimor usr/bin/kalimor-cli \
+         usr/share/applications/kalimor.desktop \
+         usr/share/icons/hicolor/scalable/apps/kalimor.svg \
+         usr/share/mime/packages/kalimor.xml \
+         usr/share/kalimor/manual/index.html; do
+  [ -s "$root/$f" ] || fail "missing $f"
+done
+[ -x "$root/usr/bin/kalimor" ] && [ -x "$root/usr/bin/kalimor-cli" ] || fail "programs not executable"
+
+# The desktop entry opens .srv files: its MIME type is the one the MIME package declares.
+grep -q '^Exec=kalimor %f$' "$root/usr/share/applications/kalimor.desktop" || fail "Exec line"
+grep -q '^MimeType=application/x-kalimor-project;$' "$root/usr/share/applications/kalimor.desktop" \
+  || fail "MimeType line"
+grep -q 'type="application/x-kalimor-project"' "$root/usr/share/mime/packages/kalimor.xml" || fail "MIME type"
+grep -q '<glob pattern="\*.srv"/>' "$root/usr/share/mime/packages/kalimor.xml" || fail "MIME glob"
+if command -v desktop-file-validate >/dev/null 2>&1; then
+  desktop-file-validate "$root/usr/share/applications/kalimor.desktop" || fail "desktop-file-validate"
+fi
+if command -v xmllint >/dev/null 2>&1; then
+  xmllint --noout "$root/usr/share/mime/packages/kalimor.xml" || fail "MIME XML"
+fi
+
+# The programs start from the unpacked root.
+"$root/usr/bin/kalimor-cli" --version | grep -q '1.0.0.0b' || fail "kalimor-cli --version"
+rc=0
+QT_QPA_PLATFORM=offscreen timeout 5 "$root/usr/bin/kalimor" >"$scratch/kalimor.log" 2>&1 || rc=$?
+# 124: still running when the time was up, i.e. the window came up and waited for the user.
+[ "$rc" -eq 0 ] || [ "$rc" -eq 124 ] || { cat "$scratch/kalimor.log" >&2; fail "kalimor exited with $rc"; }
+echo "OK: $(basename "$deb")"
