@@ -113,6 +113,11 @@ Rs232Page::Rs232Page(Session& session, QWidget* parent)
     rxLampTimer->setInterval(150);
     connect(rxLampTimer, &QTimer::timeout, lampRx, [this] { lampRx->setLit(false); });
 
+    viewTimer = new QTimer(this);
+    viewTimer->setSingleShot(true);
+    viewTimer->setInterval(40);
+    connect(viewTimer, &QTimer::timeout, this, &Rs232Page::flushView);
+
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Rs232Page::closePort);
 
     session_.work.received.sync();
@@ -130,8 +135,10 @@ Rs232Page::~Rs232Page()
 void Rs232Page::refresh()
 {
     kalimor::ReceivedText& received = session_.work.received;
-    if (received.sync())
+    if (received.sync()) {
+        viewPending_.clear();
         redownload->setPlainText(qs(received.viewText()));
+    }
     showCounter();
 }
 
@@ -197,6 +204,7 @@ void Rs232Page::btnClearDownloadClick()
                               Prompts::Icon::Warning))
         return;
     session_.work.received.clear();
+    viewPending_.clear();
     redownload->clear();
     showCounter();
 }
@@ -266,13 +274,25 @@ void Rs232Page::showCounter()
 
 void Rs232Page::appendToView(const std::string& piece)
 {
+    // Every update of the view costs a repaint whatever its size, so a fast burst (hundreds of
+    // chunks a second) is gathered and shown a few times a second; a slow line shows each chunk.
+    viewPending_ += piece;
+    if (!viewTimer->isActive())
+        viewTimer->start();
+}
+
+void Rs232Page::flushView()
+{
+    if (viewPending_.empty())
+        return;
     // Appending at the end lays out only the new lines; the view follows the end while the
     // user has not scrolled away from it.
     QScrollBar* bar = redownload->verticalScrollBar();
     const bool following = bar->value() == bar->maximum();
     QTextCursor cursor(redownload->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(qs(piece));
+    cursor.insertText(qs(viewPending_));
+    viewPending_.clear();
     if (following)
         bar->setValue(bar->maximum());
 }

@@ -50,11 +50,13 @@ private:
     void showReceptionState();
     void showCounter();
     void appendToView(const std::string& piece);
+    void flushView();
     void layoutControls();
 
     Session& session_;
     PortSettings settings_;
-    std::string chunk_; // the characters of the latest reception event
+    std::string chunk_;       // the characters of the latest reception event
+    std::string viewPending_; // received, counted, not yet in the view
 
     QSerialPort* ComPort;
     QGroupBox* grpDownload;
@@ -71,4 +73,5 @@ private:
     QPushButton* btnDownload;
     QPushButton* btnSaveDownLoad;
     QTimer* rxLampTimer;
+    QTimer* viewTimer;
 };
