@@ -63,6 +63,22 @@ std::string MessageName(const std::string& fileName)
     return Utf8ToCp1251(fileName);
 }
 
+// A key that is a plain decimal number: digits only, no leading zero, at most nine digits.
+// Such keys compare equal only to the same text, so their number identifies them.
+bool PlainNumber(std::string_view key, std::size_t& number)
+{
+    if (key.empty() || key.size() > 9 || (key[0] == '0' && key.size() > 1))
+        return false;
+    std::size_t n = 0;
+    for (char c : key) {
+        if (c < '0' || c > '9')
+            return false;
+        n = n * 10 + static_cast<std::size_t>(c - '0');
+    }
+    number = n;
+    return true;
+}
+
 } // namespace
 
 std::string FoldIniName(std::string_view name)
@@ -80,6 +96,10 @@ std::string FoldIniName(std::string_view name)
 IniReader::IniReader(std::string text) : text_(std::move(text))
 {
     const std::string_view all(text_);
+    std::size_t lines = 1;
+    for (char c : all)
+        lines += c == '\n';
+    numberedBudget_ = 2 * lines + 1024;
     Keys* current = nullptr; // lines before the first section belong to none
     std::size_t pos = 0;
     while (pos < all.size()) {
@@ -112,10 +132,10 @@ IniReader::IniReader(std::string text) : text_(std::move(text))
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) {
             // A line without "=" is a key whose value is empty.
-            current->try_emplace(FoldIniName(line), std::string_view{});
+            add(*current, line, std::string_view{});
             continue;
         }
-        current->try_emplace(FoldIniName(line.substr(0, eq)), Unquote(Trim(line.substr(eq + 1))));
+        add(*current, line.substr(0, eq), Unquote(Trim(line.substr(eq + 1))));
     }
 }
 
@@ -140,10 +160,44 @@ std::optional<std::string_view> IniReader::find(std::string_view sectionName, st
     const Keys* keys = section(sectionName);
     if (!keys)
         return std::nullopt;
-    const auto it = keys->find(FoldIniName(key));
-    if (it == keys->end())
+    key = Trim(key);
+    std::size_t number = 0;
+    if (PlainNumber(key, number)) {
+        if (number < keys->present.size() && keys->present[number])
+            return keys->numbered[number];
+        if (!keys->numbersNamed)
+            return std::nullopt;
+    }
+    const auto it = keys->named.find(FoldIniName(key));
+    if (it == keys->named.end())
         return std::nullopt;
     return it->second;
+}
+
+void IniReader::add(Keys& keys, std::string_view key, std::string_view value)
+{
+    key = Trim(key);
+    std::size_t number = 0;
+    if (PlainNumber(key, number)) {
+        if (number < keys.present.size()) {
+            if (!keys.present[number] && !(keys.numbersNamed && keys.named.count(std::string(key)))) {
+                keys.numbered[number] = value;
+                keys.present[number] = 1;
+            }
+            return;
+        }
+        const std::size_t growth = number + 1 - keys.present.size();
+        if (growth <= numberedBudget_ && !(keys.numbersNamed && keys.named.count(std::string(key)))) {
+            numberedBudget_ -= growth;
+            keys.numbered.resize(number + 1);
+            keys.present.resize(number + 1);
+            keys.numbered[number] = value;
+            keys.present[number] = 1;
+            return;
+        }
+        keys.numbersNamed = true;
+    }
+    keys.named.try_emplace(FoldIniName(key), value);
 }
 
 std::string IniReader::readString(std::string_view sectionName, std::string_view key,
@@ -208,13 +262,29 @@ IniWriter::Section& IniWriter::sectionFor(std::string_view name)
 {
     auto [it, inserted] = sectionIndex_.try_emplace(FoldIniName(name), sections_.size());
     if (inserted)
-        sections_.push_back(Section{std::string(name), {}, {}});
+        sections_.emplace_back().name = std::string(name);
     return sections_[it->second];
 }
 
 void IniWriter::writeString(std::string_view sectionName, std::string_view key, std::string_view value)
 {
     Section& s = sectionFor(sectionName);
+    std::size_t number = 0;
+    if (PlainNumber(Trim(key), number)) {
+        if (number < s.numbered.size() && s.numbered[number]) {
+            s.entries[s.numbered[number] - 1].second.assign(value);
+            return;
+        }
+        // Lists are written in order, so the vector grows with the section.
+        if (number < 2 * s.entries.size() + 1024 && !(s.numbersIndexed && s.index.count(FoldIniName(key)))) {
+            if (number >= s.numbered.size())
+                s.numbered.resize(number + 1);
+            s.entries.emplace_back(std::string(key), std::string(value));
+            s.numbered[number] = s.entries.size();
+            return;
+        }
+        s.numbersIndexed = true;
+    }
     auto [it, inserted] = s.index.try_emplace(FoldIniName(key), s.entries.size());
     if (inserted)
         s.entries.emplace_back(std::string(key), std::string(value));

@@ -43,12 +43,21 @@ public:
     static std::optional<int> parseInteger(std::string_view value);
 
 private:
-    using Keys = std::unordered_map<std::string, std::string_view>;
+    // Keys written as plain decimal numbers ("0", "1", ...: the stored lists) sit in a vector
+    // by their number; every other key, and numbers beyond a budget, in a hash map.
+    struct Keys {
+        std::vector<std::string_view> numbered;
+        std::vector<unsigned char> present;
+        std::unordered_map<std::string, std::string_view> named;
+        bool numbersNamed = false; // some number went to the map
+    };
     const Keys* section(std::string_view name) const;
+    void add(Keys& keys, std::string_view key, std::string_view value);
 
     std::string text_;
     std::vector<Keys> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_;
+    std::size_t numberedBudget_ = 0; // vector slots left, so a sparse number cannot fill memory
 };
 
 // Builds a profile value by value. A section is created where its first key is written and
@@ -70,7 +79,9 @@ private:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;
+        std::vector<std::size_t> numbered; // entry + 1 of the key with that number, 0 when none
         std::unordered_map<std::string, std::size_t> index;
+        bool numbersIndexed = false; // some number went to the map
     };
     Section& sectionFor(std::string_view name);
 

@@ -218,3 +218,35 @@ TEST(IniFiles, ReadingAMissingFileOrAFolderFails)
     EXPECT_THROW(IniReader::fromFile(dir.string()), FileError);
     fs::remove_all(dir);
 }
+
+TEST(IniReader, NumberedKeysFollowTheSameRulesAsNames)
+{
+    std::string text = "[list]\r\n0=3\r\n2=two\r\n 1 =one\r\n2=second two\r\n007=seven\r\n999999999=far\r\n";
+    for (int k = 0; k < 3000; ++k) // more sparse numbers than the file has lines
+        text += std::to_string(100000 + k * 1000) + "=v" + std::to_string(k) + "\r\n";
+    text += "100000=again\r\n[other]\r\n1=other one\r\n";
+    const IniReader ini(text);
+    EXPECT_EQ(ini.readString("list", "0", ""), "3");
+    EXPECT_EQ(ini.readString("list", "1", ""), "one");
+    EXPECT_EQ(ini.readString("list", " 2", ""), "two"); // the first of a key wins
+    EXPECT_EQ(ini.readString("list", "7", "none"), "none");
+    EXPECT_EQ(ini.readString("list", "007", ""), "seven");
+    EXPECT_EQ(ini.readString("list", "999999999", ""), "far");
+    EXPECT_EQ(ini.readString("list", "100000", ""), "v0");
+    EXPECT_EQ(ini.readString("list", "2099000", ""), "v1999");
+    EXPECT_EQ(ini.readString("list", "3099000", ""), "v2999");
+    EXPECT_FALSE(ini.find("list", "3").has_value());
+    EXPECT_EQ(ini.readString("other", "1", ""), "other one");
+}
+
+TEST(IniWriter, NumberedKeysAreReplacedInPlaceWhereverTheyLive)
+{
+    IniWriter w;
+    w.writeString("s", "5000000", "far");
+    w.writeString("s", "1", "a");
+    w.writeString("s", "0", "b");
+    w.writeString("s", "1", "c");
+    w.writeString("s", "5000000", "farther");
+    w.writeString("s", "01", "d");
+    EXPECT_EQ(w.text(), "[s]\r\n5000000=farther\r\n1=c\r\n0=b\r\n01=d\r\n");
+}
