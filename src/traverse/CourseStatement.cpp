@@ -6,18 +6,22 @@
 #include "core/NumberText.h"
 #include "core/TextRoutines.h"
 #include "traverse/CourseTable.h"
+#include "traverse/RoundedText.h"
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace kalimor {
 
 namespace {
 
-// Right-aligned in width; a longer text is not cut.
-std::string Right(const std::string& text, std::size_t width)
+// Appends a text right-aligned in width; a longer text is not cut.
+void AppendRight(std::string& line, std::string_view text, std::size_t width)
 {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    if (text.size() < width)
+        line.append(width - text.size(), ' ');
+    line.append(text);
 }
 
 class StatementWriter {
@@ -31,7 +35,7 @@ public:
     void write();
 
 private:
-    void line(const std::string& text) { page_.statement.push_back(text); }
+    void line(std::string text) { page_.statement.push_back(std::move(text)); }
     std::string length(double v) const { return NumberText(RoundToDecimals(decimals_, v)); }
     std::string cell(int row, int column) const
     {
@@ -116,20 +120,43 @@ void StatementWriter::head()
 void StatementWriter::body()
 {
     const bool names = settings_.IsOptionSet(4);
+    const std::size_t width = threeD_ ? 110 : 96;
+    char number[kNumberTextCapacity];
+    const auto length = [&](double v) { return std::string_view(number, RoundedTextTo(number, decimals_, v)); };
     for (int i = 0; i < n_; ++i) {
         const CoursePoint& p = page_.points[static_cast<std::size_t>(i)];
-        std::string text = " [" + Right(std::to_string(i + 1), 4) + " |" + Right(TextIf(p.Name, names), 11) + " |" +
-                           Right(PackedToAngleText(notation_, p.HzPacked), 15) + " |" + std::string(15, ' ') + " |" +
-                           std::string(11, ' ') + " |" + Right(length(p.X), 12) + " |" + Right(length(p.Y), 12);
-        text += threeD_ ? " |" + Right(length(p.H), 12) + " ]" : std::string(" ]");
-        line(text);
+        std::string text;
+        text.reserve(width);
+        text += " [";
+        AppendRight(text, std::to_string(i + 1), 4);
+        text += " |";
+        AppendRight(text, names ? std::string_view(p.Name) : std::string_view(), 11);
+        text += " |";
+        AppendRight(text, PackedToAngleText(notation_, p.HzPacked), 15);
+        text += " |";
+        text.append(15, ' ');
+        text += " |";
+        text.append(11, ' ');
+        text += " |";
+        AppendRight(text, length(p.X), 12);
+        text += " |";
+        AppendRight(text, length(p.Y), 12);
+        if (threeD_) {
+            text += " |";
+            AppendRight(text, length(p.H), 12);
+        }
+        text += " ]";
+        line(std::move(text));
         if (i == n_ - 1)
             break;
-        std::string leg = " [     |------------|                |" +
-                          Right(RadiansToAngleText(notation_, p.LegDirection), 15) + " |" +
-                          Right(length(p.HorizontalDistance), 11) + " |             |            ";
-        leg += threeD_ ? " |             ]" : " ]";
-        line(leg);
+        std::string leg;
+        leg.reserve(width);
+        leg += " [     |------------|                |";
+        AppendRight(leg, RadiansToAngleText(notation_, p.LegDirection), 15);
+        leg += " |";
+        AppendRight(leg, length(p.HorizontalDistance), 11);
+        leg += threeD_ ? " |             |             |             ]" : " |             |             ]";
+        line(std::move(leg));
     }
 }
 

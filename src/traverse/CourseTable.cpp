@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "core/TextRoutines.h"
 #include "traverse/CourseAdjust.h"
+#include "traverse/RoundedText.h"
 
 #include <algorithm>
 #include <array>
@@ -20,14 +21,24 @@ CellRead ReadCell(const CoursePage& page, int row, int column, double& value)
 {
     if (row < 0 || row >= static_cast<int>(page.rows.size()))
         return CellRead::Empty;
-    const std::string compact =
-        RemoveChar(page.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].text, ' ');
-    if (compact.empty())
+    const std::string& text = page.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].text;
+    if (text.empty())
         return CellRead::Empty;
     double parsed = 0;
-    if (TryStrToFloat(ReplaceAll(compact, ",", "."), parsed)) {
+    // Most cells hold a plain number: read it as it stands; otherwise by the cell rule.
+    const bool plain = text.find_first_of(" ,") == std::string::npos;
+    if (plain ? TryStrToFloat(text, parsed) : false) {
         value = parsed;
         return CellRead::Number;
+    }
+    if (!plain) {
+        const std::string compact = RemoveChar(text, ' ');
+        if (compact.empty())
+            return CellRead::Empty;
+        if (TryStrToFloat(ReplaceAll(compact, ",", "."), parsed)) {
+            value = parsed;
+            return CellRead::Number;
+        }
     }
     value = 0;
     return CellRead::Unreadable;
@@ -43,10 +54,16 @@ CourseCell& Cell(CoursePage& page, int row, int column)
     return page.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
+void SetNumber(std::string& text, double value)
+{
+    char buf[kNumberTextCapacity];
+    text.assign(buf, NumberTextTo(buf, value));
+}
+
 void Put(CoursePage& page, int row, int column, double value, bool input, bool unreadable)
 {
     CourseCell& cell = Cell(page, row, column);
-    cell.text = NumberText(value);
+    SetNumber(cell.text, value);
     cell.input = input;
     cell.unreadable = unreadable;
 }
@@ -96,7 +113,14 @@ void ReadCourseTable(CoursePage& page)
     // 3. The new, empty table.
     const int n = std::clamp(page.SePointCourseCount, kMinCoursePoints, kMaxCoursePoints);
     page.SePointCourseCount = n;
-    page.rows.assign(static_cast<std::size_t>(2 * n + 1), CourseRow{});
+    // The rows are emptied in place, so a rebuild of the same size allocates nothing.
+    page.rows.resize(static_cast<std::size_t>(2 * n + 1));
+    for (CourseRow& row : page.rows)
+        for (CourseCell& cell : row) {
+            cell.text.clear();
+            cell.input = false;
+            cell.unreadable = false;
+        }
 
     // 4. The inputs of points and legs.
     for (int i = 0; i < n; ++i) {
@@ -154,7 +178,7 @@ void WriteCourseResults(CoursePage& page)
     if (static_cast<int>(page.rows.size()) < 2 * n + 1)
         return;
     const auto put = [&](int row, int column, int decimals, double value) {
-        Cell(page, row, column).text = NumberText(RoundToDecimals(decimals, value));
+        SetRoundedText(Cell(page, row, column).text, decimals, value);
     };
     for (int i = 0; i < n - 1; ++i)
         put(LegRow(i), col::HD, 3, page.points[static_cast<std::size_t>(i)].HorizontalDistance);
