@@ -470,3 +470,24 @@ TEST(ProjectFile, NewWorkEmptiesTheWorkAndKeepsTheSettings)
     EXPECT_EQ(w.course.cdTypeAngleCourse, 1);
     EXPECT_TRUE(w.course.ckbNextBackUse);
 }
+
+TEST(ProjectFile, EveryExampleOpensAdjustsAndSavesToItselfAgain)
+{
+    int seen = 0;
+    for (const auto& entry : fs::directory_iterator(KALIMOR_EXAMPLES)) {
+        if (entry.path().extension() != ".srv")
+            continue;
+        ++seen;
+        SCOPED_TRACE(entry.path().string());
+        Work first;
+        OpenProject(first, entry.path().string());
+        EXPECT_NE(first.course.outcome, AdjustOutcome::None);
+        EXPECT_FALSE(first.course.statement.empty());
+        const std::string saved = ProjectText(first);
+        Work second;
+        OpenProjectText(second, saved, "again.srv");
+        EXPECT_EQ(ProjectText(second), saved);
+        EXPECT_EQ(second.course.statement, first.course.statement);
+    }
+    EXPECT_GE(seen, 1);
+}
