@@ -358,6 +358,10 @@ void WriteFileReplacing(const std::string& fileName, std::string_view bytes)
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
     if (ok) {
+        // A file replaced keeps its permissions.
+        const fs::file_status old = fs::status(target, ec);
+        if (!ec && fs::is_regular_file(old))
+            fs::permissions(fs::path(tempName), old.permissions(), ec);
         fs::rename(fs::path(tempName), target, ec);
         ok = !ec;
     }

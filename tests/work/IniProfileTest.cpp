@@ -184,8 +184,10 @@ TEST(IniFiles, WriteReplacesTheTargetWholeOrLeavesItAlone)
     const fs::path dir = FreshDir("write");
     const fs::path target = dir / "project.srv";
     WriteFileReplacing(target.string(), "first\r\n");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
     WriteFileReplacing(target.string(), "second\r\n");
     EXPECT_EQ(Slurp(target), "second\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(ReadWholeFile(target.string()), "second\r\n");
     // Nothing but the target is left in the folder: the temporary file was renamed.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
