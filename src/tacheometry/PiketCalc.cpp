@@ -136,6 +136,15 @@ void AppendHeading(std::vector<std::string>& st, int templateItem)
     st.push_back(rule);
 }
 
+// A distance, coordinate or height of the statement: rounded to the distance decimals and
+// written as the short number text.
+void AppendNumber(std::string& out, int decimals, double value, std::size_t width)
+{
+    char buf[kNumberTextCapacity];
+    const std::size_t n = NumberTextTo(buf, RoundToDecimals(decimals, value));
+    AppendRight(out, std::string_view(buf, n), width);
+}
+
 std::string Row(const PiketPage& piket, const ProcessingSettings& s, int i)
 {
     const Picket& p = piket.pickets[static_cast<std::size_t>(i)];
@@ -150,34 +159,23 @@ std::string Row(const PiketPage& piket, const ProcessingSettings& s, int i)
     row += " |";
     AppendRight(row, PackedToAngleText(s.cbFormatAngle, p.verticalAngle), 15);
     row += " |";
-    AppendRight(row, NumberText(RoundToDecimals(d, p.slopeDistance)), 11);
+    AppendNumber(row, d, p.slopeDistance, 11);
     row += " |";
-    AppendRight(row, NumberText(RoundToDecimals(d, p.x)), 12);
+    AppendNumber(row, d, p.x, 12);
     row += " |";
-    AppendRight(row, NumberText(RoundToDecimals(d, p.y)), 12);
+    AppendNumber(row, d, p.y, 12);
     if (!threeD) {
         row += " ]";
     } else if (IsRuleB(piket, i)) {
         row += " |*";
-        AppendRight(row, NumberText(RoundToDecimals(d, std::fabs(p.height))), 8);
+        AppendNumber(row, d, std::fabs(p.height), 8);
         row += " ]";
     } else {
         row += " |";
-        AppendRight(row, NumberText(RoundToDecimals(d, p.height)), 9);
+        AppendNumber(row, d, p.height, 9);
         row += " ]";
     }
     return row;
-}
-
-// The table always ends with one rule: each row takes the place of the closing rule and a new
-// rule closes the table again.
-void AppendRow(std::vector<std::string>& st, std::string row, const std::string& rule)
-{
-    st.push_back(rule);
-    if (st.size() >= 2)
-        st[st.size() - 2] = std::move(row);
-    else
-        st.insert(st.begin(), std::move(row));
 }
 
 double Normalised(double direction)
@@ -267,10 +265,16 @@ PiketCalcResult btnCalcPiketClick(PiketPage& piket, const ProcessingSettings& s,
         AppendHeading(piket.statement, templateItem);
         piket.stationBlockPending = false;
     }
-    const std::string rule = PiketRule(templateItem);
-    piket.statement.reserve(piket.statement.size() + static_cast<std::size_t>(count) + 1);
-    for (int n = 0; n < count; ++n)
-        AppendRow(piket.statement, Row(piket, s, n), rule);
+    // The table always ends with one rule: the first row takes the place of the line that
+    // closed it until now, and one new rule closes it again.
+    auto& st = piket.statement;
+    for (int n = 0; n < count; ++n) {
+        if (n == 0 && !st.empty())
+            st.back() = Row(piket, s, n);
+        else
+            st.push_back(Row(piket, s, n));
+    }
+    st.push_back(PiketRule(templateItem));
     return PiketCalcResult::Computed;
 }
 
