@@ -57,7 +57,7 @@ CourseCell& Cell(CoursePage& page, int row, int column)
 void SetNumber(std::string& text, double value)
 {
     char buf[kNumberTextCapacity];
-    text.assign(buf, NumberTextTo(buf, value));
+    text.assign(buf, QuickNumberTextTo(buf, value));
 }
 
 void Put(CoursePage& page, int row, int column, double value, bool input, bool unreadable)

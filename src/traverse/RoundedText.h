@@ -4,11 +4,35 @@
 // the same as NumberText's; values NumberText writes in exponent form take its own path.
 #include "core/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <string>
 
 namespace kalimor {
+
+// NumberText through the shortest text that reads back to the same real: when that text has
+// at most 15 significant digits it is the 15-digit text with its trailing zeros dropped.
+inline std::size_t QuickNumberTextTo(char* out, double value)
+{
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-4 && magnitude < 1e15) {
+        const auto res = std::to_chars(out, out + kNumberTextCapacity, value, std::chars_format::fixed);
+        if (res.ec == std::errc()) {
+            int significant = 0;
+            bool leading = true;
+            for (const char* p = out; p != res.ptr; ++p) {
+                if (*p < '0' || *p > '9' || (leading && *p == '0'))
+                    continue;
+                leading = false;
+                ++significant;
+            }
+            if (significant <= 15)
+                return static_cast<std::size_t>(res.ptr - out);
+        }
+    }
+    return NumberTextTo(out, value);
+}
 
 inline std::size_t RoundedTextTo(char* out, int decimals, double value)
 {

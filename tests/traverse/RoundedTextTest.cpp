@@ -54,4 +54,30 @@ TEST(RoundedText, SameTextAsNumberTextOfTheRoundedValue)
     }
 }
 
+TEST(RoundedText, QuickNumberTextIsNumberText)
+{
+    const double cases[] = {0,           -0.0,
+                            1e-4,        -1e-4,
+                            9.99e-5,     0.25,
+                            45.6,        30.0,
+                            1e14,        999999999999999.0,
+                            1e15,        1e300,
+                            0.1 + 0.2,   1.0 / 3,
+                            6543120.412, 2345210.3370000001,
+                            -123.30456};
+    char buf[kNumberTextCapacity];
+    for (double v : cases)
+        EXPECT_EQ(std::string(buf, QuickNumberTextTo(buf, v)), NumberText(v)) << v;
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(-1, 1);
+    std::uniform_int_distribution<int> exponent(-6, 16), decimals(0, 6);
+    for (int k = 0; k < 200000; ++k) {
+        // Typed values (few decimals) and computed ones (full precision).
+        double v = mantissa(random) * std::pow(10.0, exponent(random));
+        if (k % 2)
+            v = RoundToDecimals(decimals(random), v);
+        ASSERT_EQ(std::string(buf, QuickNumberTextTo(buf, v)), NumberText(v)) << v;
+    }
+}
+
 } // namespace
