@@ -11,6 +11,7 @@
 #include "core/Codepage.h"
 #include "work/Work.h"
 
+#include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QFile>
@@ -243,7 +244,8 @@ private slots:
     void unwritablePdfIsReported();
     void pageRowsBreakBeforeTheBottomMargin();
     void manualPrefersTheDocBesideTheProgram();
-    void mainWindowInstallsWithoutThePagesControls();
+    void theMainWindowsPagesAreSearchedAndPrinted();
+    void helpWithoutTheDocOpensTheHtmlManual();
 };
 
 void SearchPrintTest::installEnablesTheButtonsAndBuildsTheMenus()
@@ -528,19 +530,78 @@ void SearchPrintTest::manualPrefersTheDocBesideTheProgram()
     QCOMPARE(UserManualPath(dir.filePath("bin")), QFileInfo(installed).absoluteFilePath());
 }
 
-void SearchPrintTest::mainWindowInstallsWithoutThePagesControls()
+void SearchPrintTest::theMainWindowsPagesAreSearchedAndPrinted()
 {
-    // Whatever the pages hold at the moment, installing must not fail, and a command
-    // whose control is missing does nothing.
     FakePrompts prompts;
     TFrmMain window(prompts);
     auto* commands = window.findChild<SearchAndPrint*>("SearchAndPrint");
     QVERIFY(commands);
-    commands->printService().dialogOverride = [](QPrinter&) { return false; };
-    commands->findPiketNext("x");
-    commands->findImportNext("x");
-    commands->btnPrintDownloadClick();
+    for (const char* name : {"btnPrintCourse", "btnFindCourse", "btnPrintPiket", "btnFindPiket", "btnPrintimport",
+                             "btnFindImport", "btnPrintDownload", "btnFindDownload"})
+        QVERIFY2(window.findChild<QAbstractButton*>(name)->isEnabled(), name);
+    QTemporaryDir dir;
+
+    // Import: a user-text file through the page's own open dialog, then search and print.
+    const QString utf = dir.filePath("pk.utf");
+    QFile file(utf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("5 100.5 10.3 -0.1 0 ST5\r\n120 1 2 3 0 P120\r\n7 1 2 3 1 P7\r\n12 1 2 3 0 P12\r\n");
+    file.close();
+    prompts.fileNames.enqueue(utf);
+    prompts.filters.enqueue(6);
+    QTest::mouseClick(window.findChild<QPushButton*>("btnM5Select"), Qt::LeftButton);
+    auto* grid = window.findChild<QTableView*>("GridViewImport");
+    QCOMPARE(grid->model()->rowCount(), 4);
+    grid->setCurrentIndex(grid->model()->index(3, 1));
+    window.findChild<QAction*>("mnuFindAddress")->trigger();
+    Pages::findNext(commands->importFindDialog(), "12");
+    QCOMPARE(grid->currentIndex().row(), 1);
+    window.findChild<QAction*>("mnuFindNote")->trigger();
+    Pages::findNext(commands->importFindDialog(), "p1");
+    QCOMPARE(grid->currentIndex().row(), 3);
+
+    const QString pdf = dir.filePath("import.pdf");
+    commands->printService().dialogOverride = [pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    QTest::mouseClick(window.findChild<QPushButton*>("btnPrintimport"), Qt::LeftButton);
+    const QString printed = pdfPage(pdf, 1);
+    QVERIFY2(printed.contains(QStringLiteral("Адрес (номер)")) && printed.contains("P120"), qPrintable(printed));
+    QVERIFY(!printed.contains(QStringLiteral("Точка хода")) ||
+            printed.indexOf(QStringLiteral("Точка хода")) < printed.indexOf("P120"));
+
+    // Traverse: a point name typed into the table is found by its Latin prefix in any case.
+    auto* course = window.findChild<QTableView*>("GridViewCourse");
+    QVERIFY(course->model()->setData(course->model()->index(3, 1), QStringLiteral("PT5"), Qt::EditRole));
+    course->setCurrentIndex(course->model()->index(0, 1));
+    window.findChild<QAction*>("mnuFindPoint")->trigger();
+    Pages::findNext(commands->courseFindDialog(), "pt");
+    QCOMPARE(course->currentIndex().row(), 3);
+
+    // RS-232: the received text, searched with exact case.
+    auto* redownload = window.findChild<QPlainTextEdit*>("redownload");
+    redownload->setPlainText("abc ABC abc");
+    QTest::mouseClick(window.findChild<QPushButton*>("btnFindDownload"), Qt::LeftButton);
+    QVERIFY(commands->downloadFindDialog().isVisible());
+    Pages::findNext(commands->downloadFindDialog(), "abc");
+    Pages::findNext(commands->downloadFindDialog(), "abc");
+    QCOMPARE(redownload->textCursor().selectionStart(), 8);
     QVERIFY(prompts.errors.isEmpty());
+}
+
+void SearchPrintTest::helpWithoutTheDocOpensTheHtmlManual()
+{
+    // No Kalimor.doc beside the test program: "Справка" falls back to the HTML manual, once.
+    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/Kalimor.doc"));
+    FakePrompts prompts;
+    TFrmMain window(prompts);
+    window.findChild<QAction*>("MnuHelp")->trigger();
+    QCOMPARE(prompts.opened.size(), 1);
+    QVERIFY(prompts.opened.first().endsWith("manual/index.html"));
+    QTest::mouseClick(window.findChild<QAbstractButton*>("TbHelp"), Qt::LeftButton);
+    QCOMPARE(prompts.opened.size(), 2);
 }
 
 QTEST_MAIN(SearchPrintTest)

@@ -2,6 +2,8 @@
 
 #include "app/Prompts.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -40,4 +42,17 @@ void OpenUserManual(Prompts& prompts, const QString& programDir)
 void OpenUserManual(Prompts& prompts)
 {
     OpenUserManual(prompts, QCoreApplication::applicationDirPath());
+}
+
+void InstallManualFallback(QWidget& window, Prompts& prompts)
+{
+    auto fallback = [&prompts] {
+        const QString programDir = QCoreApplication::applicationDirPath();
+        if (!QFileInfo::exists(QDir(programDir).filePath(QStringLiteral("Kalimor.doc"))))
+            OpenUserManual(prompts, programDir);
+    };
+    if (auto* item = window.findChild<QAbstractButton*>(QStringLiteral("TbHelp")))
+        QObject::connect(item, &QAbstractButton::clicked, &window, fallback);
+    if (auto* item = window.findChild<QAction*>(QStringLiteral("MnuHelp")))
+        QObject::connect(item, &QAction::triggered, &window, fallback);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Prompts;
+class QWidget;
 
 // The HTML manual's start page: installed beside the program (../share/kalimor/manual), or in
 // the source tree when running from a build folder. Empty when none is found.
@@ -17,3 +18,7 @@ QString UserManualPath(const QString& programDir);
 void OpenUserManual(Prompts& prompts, const QString& programDir);
 // The same for the running program.
 void OpenUserManual(Prompts& prompts);
+
+// The window's "Справка" (the task-bar item TbHelp and the menu item MnuHelp) opens
+// "Kalimor.doc" itself; this adds the HTML manual for when that file is missing.
+void InstallManualFallback(QWidget& window, Prompts& prompts);

@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 #include "app/Session.h"
+#include "app/help/UserManual.h"
 #include "app/main/MainWindow.h"
 #include "app/print/Printing.h"
 #include "app/search/FindDialog.h"
@@ -325,4 +326,6 @@ void installSearchAndPrint(TFrmMain& window)
 {
     auto* commands = new SearchAndPrint(window, window.session());
     commands->install();
+    // "Справка" lives in the main window; without "Kalimor.doc" it shows the HTML manual.
+    InstallManualFallback(window, window.session().prompts);
 }
