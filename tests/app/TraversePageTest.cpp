@@ -145,6 +145,23 @@ private slots:
         QVERIFY(w.work().course.statusBlink);
     }
 
+    void adjustingKeepsTheSelectionOfTheSameTable()
+    {
+        FakePrompts prompts;
+        TFrmMain w(prompts);
+        typeWorkedExample(w);
+        auto* view = child<QTableView>(w, "GridViewCourse");
+        const QModelIndex picked = view->model()->index(PointRow(2), col::Hz);
+        view->selectionModel()->setCurrentIndex(picked, QItemSelectionModel::ClearAndSelect);
+        QTest::mouseClick(child<QPushButton>(w, "btnCalcCourse"), Qt::LeftButton);
+        QCOMPARE(view->currentIndex(), picked);
+        QVERIFY(view->selectionModel()->isSelected(picked));
+        // Another count is another table.
+        child<QSpinBox>(w, "SePointCourseCount")->setValue(200);
+        QCOMPARE(view->model()->rowCount(), 401);
+        QCOMPARE(cell(view, PointRow(3), col::Name), QString("B"));
+    }
+
     void unreadableCellIsShownInRed()
     {
         FakePrompts prompts;

@@ -31,7 +31,7 @@ const int kWidths[kalimor::kCourseColumns] = {26, 50, 58, 73, 60, 56, 65, 59, 68
 } // namespace
 
 CourseTableModel::CourseTableModel(kalimor::CoursePage& page, QObject* parent)
-    : QAbstractTableModel(parent), page_(page)
+    : QAbstractTableModel(parent), page_(page), shownRows_(static_cast<int>(page.rows.size()))
 {
 }
 
@@ -52,7 +52,8 @@ int CourseTableModel::width(int column)
 
 int CourseTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(page_.rows.size());
+    // The rows as last shown: the engine may rebuild them before the view hears of it.
+    return parent.isValid() ? 0 : shownRows_;
 }
 
 int CourseTableModel::columnCount(const QModelIndex& parent) const
@@ -62,7 +63,7 @@ int CourseTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant CourseTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= static_cast<int>(page_.rows.size()))
         return {};
     const kalimor::CourseCell& cell =
         page_.rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
@@ -86,7 +87,7 @@ QVariant CourseTableModel::data(const QModelIndex& index, int role) const
 
 bool CourseTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!index.isValid() || role != Qt::EditRole || index.row() >= rowCount())
+    if (!index.isValid() || role != Qt::EditRole || index.row() >= static_cast<int>(page_.rows.size()))
         return false;
     kalimor::SetCourseCellText(page_, index.row(), index.column(), cp(value.toString()));
     emit dataChanged(index, index);
@@ -109,6 +110,14 @@ QVariant CourseTableModel::headerData(int section, Qt::Orientation orientation, 
 
 void CourseTableModel::reload()
 {
-    beginResetModel();
-    endResetModel();
+    // A rebuild of another size is a new table; otherwise the texts changed in place, and the
+    // selection, the scroll position and an open cell editor stay.
+    const int rows = static_cast<int>(page_.rows.size());
+    if (rows != shownRows_) {
+        beginResetModel();
+        shownRows_ = rows;
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, kalimor::kCourseColumns - 1));
+    }
 }

@@ -25,4 +25,5 @@ public:
 
 private:
     kalimor::CoursePage& page_;
+    int shownRows_ = 0;
 };
