@@ -254,6 +254,8 @@ void Rs232PageTest::stopThenStartAppends()
     QCOMPARE(f.download()->text(), QStringLiteral("Скачать"));
     QVERIFY(!f.connectionLamp());
     QVERIFY(!f.receiveLamp());
+    pty.send("lost while closed\r\n");
+    QTest::qWait(50);
 
     f.download()->click();
     QVERIFY(f.page.portOpen());

@@ -186,6 +186,8 @@ void Rs232Page::btnDownloadClick()
     // lines refuse, which does not matter for receiving.
     ComPort->setDataTerminalReady(false);
     ComPort->setRequestToSend(false);
+    // Characters that reached the device while the port was closed are not part of the reception.
+    ComPort->clear(QSerialPort::Input);
     ComPort->clearError();
     // The main window's end closes the port even when the program goes on running.
     window()->installEventFilter(this);
