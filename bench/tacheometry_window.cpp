@@ -30,8 +30,9 @@ QApplication& app()
     static char name[] = "tacheometry_window";
     static char* argv[] = {name, nullptr};
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: tearing Qt down in the exit handlers would outlive its platform.
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 void Prepare(kalimor::PiketPage& p)
