@@ -72,6 +72,10 @@ TraversePage::TraversePage(Session& session, QWidget* parent) : QWidget(parent),
     GridViewCourse->setModel(model_);
     GridViewCourse->setSelectionMode(QAbstractItemView::ExtendedSelection);
     GridViewCourse->verticalHeader()->hide();
+    // The column widths are the design's: a smaller face lets coordinates fit them.
+    QFont tableFont = GridViewCourse->font();
+    tableFont.setPointSize(8);
+    GridViewCourse->setFont(tableFont);
     GridViewCourse->verticalHeader()->setDefaultSectionSize(20);
     for (int c = 0; c < kalimor::kCourseColumns; ++c)
         GridViewCourse->setColumnWidth(c, CourseTableModel::width(c));
@@ -84,6 +88,7 @@ TraversePage::TraversePage(Session& session, QWidget* parent) : QWidget(parent),
     footer_->setObjectName("GridViewCourseFooter");
     footer_->setModel(footerModel);
     footer_->setSectionsClickable(false);
+    footer_->setFont(tableFont);
     for (int c = 0; c < kalimor::kCourseColumns; ++c)
         footer_->resizeSection(c, CourseTableModel::width(c));
     connect(GridViewCourse->horizontalHeader(), &QHeaderView::sectionResized, footer_,
