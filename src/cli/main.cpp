@@ -119,6 +119,11 @@ int main(int argc, char** argv)
     // --encoding may also follow the subcommand.
     for (std::size_t i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == "--encoding") {
+            if (args[i + 1] != "cp1251" && args[i + 1] != "utf8" && args[i + 1] != "utf-8") {
+                std::fprintf(stderr, "Unknown encoding: %s\n", args[i + 1].c_str());
+                printUsage(stderr);
+                return kUsage;
+            }
             ctx.cp1251Output = args[i + 1] == "cp1251";
             args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
             break;
@@ -128,6 +133,10 @@ int main(int argc, char** argv)
     for (const auto& c : Commands()) {
         if (name != c.name)
             continue;
+        if (std::find(ctx.args.begin(), ctx.args.end(), "--help") != ctx.args.end()) {
+            std::printf("Usage:\n%s\n", c.usage);
+            return kOk;
+        }
         try {
             return c.run(ctx);
         } catch (const UsageError& e) {

@@ -79,6 +79,11 @@ TEST(Cli, HelpAndVersion)
     EXPECT_NE(help.out.find("angle radians PACKED"), std::string::npos);
     EXPECT_NE(help.out.find("inverse X1 Y1 X2 Y2"), std::string::npos);
     EXPECT_NE(help.out.find("Exit codes"), std::string::npos);
+    const CliResult angleHelp = RunCli({"angle", "--help"});
+    EXPECT_EQ(angleHelp.exitCode, 0);
+    EXPECT_NE(angleHelp.out.find("angle decimal DEGREES"), std::string::npos);
+    EXPECT_EQ(angleHelp.out.find("inverse"), std::string::npos);
+    EXPECT_EQ(RunCli({"angle", "radians", "1", "--encoding", "koi8"}).exitCode, 2);
     const CliResult version = RunCli({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "kalimor-cli 1.0.0.0b\n");
