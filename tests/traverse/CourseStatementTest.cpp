@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -162,6 +163,44 @@ TEST(CourseStatement, ExactClosurePrintsZeroRelativeMisclosure)
     const auto& s = work.course.statement;
     EXPECT_EQ(s[s.size() - 2], Ru(" Относительная линейная невязка Fотн: 0"));
     EXPECT_EQ(s[s.size() - 3], Ru(" Абсолютная линейная невязка Fs: 0"));
+}
+
+TEST(CourseStatement, LineLayoutHoldsForEveryKindTemplateAndSetting)
+{
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> angle(0, 359.5959), length(0, 400), vertical(-5, 5), coordinate(1e6, 9e6);
+    for (int run = 0; run < 60; ++run) {
+        SCOPED_TRACE(run);
+        Work work;
+        work.course.cbTypeCourse = run % 5;
+        work.course.cdTypeAngleCourse = run % 2;
+        work.course.cbUseDirorCoord = run % 3 ? 1 : 0;
+        work.course.cbSelectCourseTemplate = run % 4 < 2 ? 0 : 1;
+        work.settings.cbFormatAngle = run % 3;
+        work.settings.seLinePrecession = run % 5;
+        const int n = 3 + run % 17;
+        std::vector<TypedPoint> points;
+        for (int k = 0; k < n; ++k)
+            points.push_back({"P" + std::to_string(k), std::to_string(angle(random)), "1.5",
+                              std::to_string(length(random)), std::to_string(vertical(random)), "1.7"});
+        TypeTraverse(work, points, std::to_string(angle(random)), std::to_string(angle(random)),
+                     std::to_string(coordinate(random)), std::to_string(coordinate(random)), "100",
+                     std::to_string(coordinate(random)), std::to_string(coordinate(random)), "120");
+        Type(work, 0, col::X, std::to_string(coordinate(random)));
+        Type(work, 0, col::Y, std::to_string(coordinate(random)));
+        if (AdjustCourse(work) == AdjustOutcome::Stopped)
+            continue;
+        const std::size_t width = work.course.cbSelectCourseTemplate ? 110 : 96;
+        int tableLines = 0;
+        for (const std::string& line : work.course.statement) {
+            if (line.rfind(" [", 0) != 0)
+                continue;
+            ++tableLines;
+            EXPECT_EQ(line.size(), width) << line;
+            EXPECT_EQ(line.back(), ']');
+        }
+        EXPECT_EQ(tableLines, 2 * n - 1);
+    }
 }
 
 } // namespace
