@@ -25,20 +25,19 @@ CellRead ReadCell(const CoursePage& page, int row, int column, double& value)
     if (text.empty())
         return CellRead::Empty;
     double parsed = 0;
-    // Most cells hold a plain number: read it as it stands; otherwise by the cell rule.
-    const bool plain = text.find_first_of(" ,") == std::string::npos;
-    if (plain ? TryStrToFloat(text, parsed) : false) {
-        value = parsed;
-        return CellRead::Number;
-    }
-    if (!plain) {
+    bool read = false;
+    if (text.find_first_of(" ,") == std::string::npos) {
+        // Most cells hold a plain number: read as it stands.
+        read = TryStrToFloat(text, parsed);
+    } else {
         const std::string compact = RemoveChar(text, ' ');
         if (compact.empty())
             return CellRead::Empty;
-        if (TryStrToFloat(ReplaceAll(compact, ",", "."), parsed)) {
-            value = parsed;
-            return CellRead::Number;
-        }
+        read = TryStrToFloat(ReplaceAll(compact, ",", "."), parsed);
+    }
+    if (read) {
+        value = parsed;
+        return CellRead::Number;
     }
     value = 0;
     return CellRead::Unreadable;
