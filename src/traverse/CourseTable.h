@@ -46,8 +46,7 @@ void SetCourseCellText(CoursePage& page, int row, int column, const std::string&
 
 // The traverse part of a new work: every point emptied, the twelve known values 0, the table
 // laid out for three points with "0" in every input cell, the statement emptied, the count
-// set to 3 (reading the
-// table when the count changes).
+// set to 3 (reading the table when the count changes).
 void ResetCourseForNewWork(CoursePage& page, int precision);
 
 // Whether the height columns (5, 15, 16, 17) are shown: only in the 3D statement template.
