@@ -451,6 +451,12 @@ void SearchPrintTest::textPrintingCarriesTheJobNameAndTheFixedFont()
     QVERIFY(text.contains(line(1)));
     QVERIFY(text.contains(line(150)));
 
+    // The page range of the dialog holds for texts too.
+    pages.printTo(dir.filePath("piket2.pdf"), 2, 2);
+    pages.commands->btnPrintPiketClick();
+    QCOMPARE(pdfPages(dir.filePath("piket2.pdf")), 1);
+    QCOMPARE(pdfPage(dir.filePath("piket2.pdf"), 1), pdfPage(pdf, 2));
+
     pages.printTo(dir.filePath("course.pdf"));
     pages.reCourse->setPlainText(QStringLiteral("Ведомость"));
     pages.action("mnuPrintCourseStatement")->trigger();
