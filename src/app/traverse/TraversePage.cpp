@@ -6,6 +6,7 @@
 #include "traverse/CourseTable.h"
 #include "work/CourseCommands.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
@@ -65,6 +66,12 @@ TraversePage::TraversePage(Session& session, QWidget* parent) : QWidget(parent),
     lbTemplate_ = label(group_, "lbSelectCourseTemplate", "Формат ведомости хода");
     cbSelectCourseTemplate =
         combo(group_, "cbSelectCourseTemplate", {"Расчет 2D - координат (X и Y)", "Расчет 3D - координат (X, Y и H)"});
+
+    // Kept only so that a project's setting is shown where it belongs; never offered.
+    ckbNextBackUse = new QCheckBox(QStringLiteral("Использовать прямые и обратные измерения"), group_);
+    ckbNextBackUse->setObjectName("ckbNextBackUse");
+    ckbNextBackUse->setEnabled(false);
+    ckbNextBackUse->setVisible(false);
 
     model_ = new CourseTableModel(session_.work.course, this);
     GridViewCourse = new QTableView(this);
@@ -156,6 +163,7 @@ void TraversePage::refresh()
         cdTypeAngleCourse->setCurrentIndex(page.cdTypeAngleCourse);
         cbUseDirorCoord->setCurrentIndex(page.cbUseDirorCoord);
         cbSelectCourseTemplate->setCurrentIndex(page.cbSelectCourseTemplate);
+        ckbNextBackUse->setChecked(page.ckbNextBackUse);
     }
     refreshTable();
     showStatement();

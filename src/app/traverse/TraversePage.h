@@ -8,6 +8,7 @@
 
 class Session;
 class CourseTableModel;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QHeaderView;
@@ -62,6 +63,7 @@ private:
     QComboBox* cdTypeAngleCourse = nullptr;
     QComboBox* cbUseDirorCoord = nullptr;
     QComboBox* cbSelectCourseTemplate = nullptr;
+    QCheckBox* ckbNextBackUse = nullptr;
     QTableView* GridViewCourse = nullptr;
     QHeaderView* footer_ = nullptr;
     QPlainTextEdit* reCourse = nullptr;
