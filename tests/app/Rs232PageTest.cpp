@@ -126,6 +126,7 @@ private slots:
     void saveAddsTxtOnlyWithoutAnExtension();
     void saveAsksBeforeReplacingTheFileWithTxtAdded();
     void settingsDialogReturnsTheChosenSettings();
+    void settingsDialogKeepsThePortWhenItsFieldIsEmptied();
     void aTextReplacedByAnotherCommandIsShownAndCounted();
     void layoutFollowsThePageWidth_data();
     void layoutFollowsThePageWidth();
@@ -430,6 +431,22 @@ void Rs232PageTest::settingsDialogReturnsTheChosenSettings()
     QVERIFY(f.page.portOpen());
     pty.send("ok");
     QTRY_COMPARE(f.work.received.text, std::string("ok"));
+}
+
+void Rs232PageTest::settingsDialogKeepsThePortWhenItsFieldIsEmptied()
+{
+    PortSettings settings;
+    settings.portName = QStringLiteral("ttyUSB3");
+    PortSettingsDialog dialog(settings);
+    QVERIFY(dialog.value() == settings);
+    auto* port = dialog.findChild<QComboBox*>("cbPort");
+    port->setCurrentText(QStringLiteral("  "));
+    QCOMPARE(dialog.value().portName, QStringLiteral("ttyUSB3"));
+    port->setCurrentText(QStringLiteral("COM2"));
+    auto* dataBits = dialog.findChild<QComboBox*>("cbDataBits");
+    dataBits->setCurrentIndex(dataBits->findData(QSerialPort::Data8));
+    QCOMPARE(dialog.value().portName, QStringLiteral("COM2"));
+    QCOMPARE(dialog.value().dataBits, QSerialPort::Data8);
 }
 
 void Rs232PageTest::aTextReplacedByAnotherCommandIsShownAndCounted()

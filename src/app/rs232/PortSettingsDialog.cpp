@@ -21,7 +21,8 @@ QComboBox* Choice(QWidget* parent, const char* name, const QList<std::pair<QStri
 
 } // namespace
 
-PortSettingsDialog::PortSettingsDialog(const PortSettings& settings, QWidget* parent) : QDialog(parent)
+PortSettingsDialog::PortSettingsDialog(const PortSettings& settings, QWidget* parent)
+    : QDialog(parent), shownPort_(settings.portName)
 {
     setObjectName(QStringLiteral("ComSetupDialog"));
     setWindowTitle(QStringLiteral("Настройка порта"));
@@ -88,6 +89,8 @@ PortSettings PortSettingsDialog::value() const
 {
     PortSettings settings;
     settings.portName = cbPort->currentText().trimmed();
+    if (settings.portName.isEmpty())
+        settings.portName = shownPort_;
     bool ok = false;
     const int rate = cbBaudRate->currentText().toInt(&ok);
     settings.baudRate = ok && rate > 0 ? rate : 9600;

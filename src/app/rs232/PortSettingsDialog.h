@@ -20,6 +20,7 @@ public:
     static std::optional<PortSettings> ask(QWidget* parent, const PortSettings& settings);
 
 private:
+    QString shownPort_; // kept when the port field is left empty
     QComboBox* cbPort;
     QComboBox* cbBaudRate;
     QComboBox* cbDataBits;
