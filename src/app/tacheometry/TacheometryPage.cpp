@@ -228,9 +228,9 @@ void TacheometryPage::layoutPage()
     const int E = W - kDesignWidth;
     const int rowH = 21;
 
-    lbTemplate->setGeometry(8, 10, 170, rowH);
-    cbSelectPiketTemplate->setGeometry(181, 8, 313 + E, rowH);
-    ckbAutoManual->setGeometry(497 + E, 8, 170, rowH);
+    lbTemplate->setGeometry(8, 8, 188, rowH);
+    cbSelectPiketTemplate->setGeometry(198, 8, 313 + E, rowH);
+    ckbAutoManual->setGeometry(514 + E, 8, 153, rowH);
 
     const int y1 = 36, y2 = 62, y3 = 88, y4 = 114, y5 = 140;
     lbTC->setGeometry(8, y1, 24, rowH);
