@@ -165,6 +165,20 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edNamePiket"));
     }
 
+    void enterOrderSkipsDisabledHeightsInTraverseMode2D()
+    {
+        find<QComboBox>("cbTC")->setFocus();
+        const char* order[] = {"neTCX", "neTCY", "cbTO", "neTOX", "neTOY", "edNamePiket", "neSDpiket"};
+        for (const char* next : order) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, Qt::Key_Return);
+            QWidget* now = QApplication::focusWidget();
+            QWidget* owner = now->objectName().isEmpty() ? now->parentWidget() : now;
+            QCOMPARE(owner->objectName(), QString::fromLatin1(next));
+        }
+    }
+
     void traverseModeWarnsWithoutStation()
     {
         QTest::mouseClick(find<QPushButton>("btnCalcPiket"), Qt::LeftButton);
