@@ -15,6 +15,7 @@
 #include <QAbstractTableModel>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -226,6 +227,32 @@ QString pdfPage(const QString& pdf, int page)
                                              QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
 }
 
+// The full-width rules at the top of a printed page, rendered at the printer's 600 dots an
+// inch: the thickness in pixels of each band of rows dark across most of the page.
+QList<int> rules(const QString& pdf, int page)
+{
+    QTemporaryDir dir;
+    const QString stem = dir.filePath("page");
+    run(QStringLiteral("pdftoppm"), {"-gray", "-r", "600", "-x", "0", "-y", "0", "-W", "4960", "-H", "1200", "-f",
+                                     QString::number(page), "-l", QString::number(page), "-singlefile", pdf, stem});
+    const QImage image(stem + ".pgm");
+    QList<int> bands;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        int dark = 0;
+        for (int x = 0; x < image.width(); ++x)
+            dark += row[x] < 128 ? 1 : 0;
+        const bool rule = dark > image.width() * 8 / 10;
+        if (rule && !inBand)
+            bands << 0;
+        if (rule)
+            ++bands.last();
+        inBand = rule;
+    }
+    return bands;
+}
+
 } // namespace
 
 class SearchPrintTest : public QObject {
@@ -243,6 +270,7 @@ private slots:
     void cancelledPrintDialogPrintsNothing();
     void unwritablePdfIsReported();
     void pageRowsBreakBeforeTheBottomMargin();
+    void everyRowIsRuledUnderItsCells();
     void manualPrefersTheDocBesideTheProgram();
     void theMainWindowsPagesAreSearchedAndPrinted();
     void helpWithoutTheDocOpensTheHtmlManual();
@@ -511,6 +539,20 @@ void SearchPrintTest::pageRowsBreakBeforeTheBottomMargin()
     QCOMPARE(TablePageRows(4, 10 + 85 + 86 * 3 + 9, 85), (std::vector<int>{2, 2}));         // one pixel short
     QCOMPARE(TablePageRows(7, 10 + 100 + 86 * 2 + 10, 100), (std::vector<int>{2, 3, 2}));
     QCOMPARE(TablePageRows(2, 50, 100), (std::vector<int>{1, 1})); // a page always takes a row
+}
+
+void SearchPrintTest::everyRowIsRuledUnderItsCells()
+{
+    Pages pages;
+    pages.setImport({"1", "2", "3", "4", "5"});
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("ruled.pdf");
+    pages.printTo(pdf);
+    pages.commands->btnPrintimportClick();
+    const QList<int> lines = rules(pdf, 1);
+    QCOMPARE(lines.size(), 1 + 5); // the heading's rule and one line under each row
+    for (int thickness : lines)    // not half hidden under the next row's background
+        QVERIFY2(thickness >= 3, qPrintable(QString::number(thickness)));
 }
 
 void SearchPrintTest::manualPrefersTheDocBesideTheProgram()

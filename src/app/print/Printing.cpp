@@ -109,7 +109,9 @@ void PrintTable(QPrinter& printer, const QAbstractItemModel& model, const std::v
     QFont bold = font;
     bold.setBold(true);
     QPen line(Qt::black);
-    line.setWidth(std::max(1, printer.resolution() / 300));
+    line.setWidth(std::max(1, printer.resolution() / 150));
+    // Rules lie inside the band above them, so the next row's background does not cover them.
+    const int ruleInset = (line.width() + 1) / 2;
     const int padding = std::max(2, kTableRowHeight / 10);
 
     const int rowCount = model.rowCount();
@@ -136,7 +138,7 @@ void PrintTable(QPrinter& printer, const QAbstractItemModel& model, const std::v
                                model.headerData(columns[i].column, Qt::Horizontal, Qt::DisplayRole).toString());
                 }
                 y += look.headingHeight;
-                p.drawLine(kTableMargin, y, kTableMargin + printable, y);
+                p.drawLine(kTableMargin, y - ruleInset, kTableMargin + printable, y - ruleInset);
             }
             p.setFont(font);
             for (int r = first; r < row; ++r) {
@@ -152,7 +154,7 @@ void PrintTable(QPrinter& printer, const QAbstractItemModel& model, const std::v
                         p.drawText(whole.adjusted(padding, 0, -padding, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
                 }
                 y += kTableRowHeight;
-                p.drawLine(kTableMargin, y, kTableMargin + printable, y);
+                p.drawLine(kTableMargin, y - ruleInset, kTableMargin + printable, y - ruleInset);
             }
         }
     }
