@@ -141,7 +141,7 @@ void AppendHeading(std::vector<std::string>& st, int templateItem)
 void AppendNumber(std::string& out, int decimals, double value, std::size_t width)
 {
     char buf[kNumberTextCapacity];
-    const std::size_t n = NumberTextTo(buf, RoundToDecimals(decimals, value));
+    const std::size_t n = StatementNumberTo(buf, decimals, value);
     AppendRight(out, std::string_view(buf, n), width);
 }
 
@@ -204,6 +204,50 @@ const std::string& ClearStatementQuestion()
 std::string PiketRule(int templateItem)
 {
     return " " + std::string(templateItem == 1 ? 98 : 87, '-');
+}
+
+std::size_t StatementNumberTo(char* out, int decimals, double value)
+{
+    constexpr double kScale[] = {1, 10, 100, 1000, 10000};
+    if (decimals < 0 || decimals > 4)
+        return NumberTextTo(out, RoundToDecimals(decimals, value));
+    // The rounded value as a whole count of its last decimal. Below 1e15 it has at most 15
+    // digits, so its decimal text is what 15 significant digits give back, and with at most
+    // four decimals it never needs the exponent form.
+    const double count = std::nearbyint(value * kScale[decimals]);
+    if (!(std::fabs(count) < 1e15))
+        return NumberTextTo(out, RoundToDecimals(decimals, value));
+    const long long whole = static_cast<long long>(count);
+    if (whole == 0) {
+        out[0] = '0';
+        return 1;
+    }
+    unsigned long long u = whole < 0 ? static_cast<unsigned long long>(-whole) : static_cast<unsigned long long>(whole);
+    char digits[20];
+    int len = 0;
+    while (u) {
+        digits[len++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    }
+    // digits holds the count from its last digit; the first `decimals` of them are the fraction.
+    int fractionStart = 0;
+    while (fractionStart < decimals && digits[fractionStart] == '0')
+        ++fractionStart;
+    std::size_t n = 0;
+    if (whole < 0)
+        out[n++] = '-';
+    if (len <= decimals) {
+        out[n++] = '0';
+    } else {
+        for (int i = len - 1; i >= decimals; --i)
+            out[n++] = digits[i];
+    }
+    if (fractionStart < decimals) {
+        out[n++] = '.';
+        for (int i = decimals - 1; i >= fractionStart; --i)
+            out[n++] = i < len ? digits[i] : '0';
+    }
+    return n;
 }
 
 PiketCalcResult btnCalcPiketClick(PiketPage& piket, const ProcessingSettings& s, int angleType)

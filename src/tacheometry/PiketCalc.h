@@ -5,7 +5,9 @@
 #include "core/ProcessingSettings.h"
 #include "tacheometry/PiketModel.h"
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kalimor {
 
@@ -40,5 +42,11 @@ constexpr std::size_t kPiketBlankWidth = 98;
 constexpr std::size_t kPiketRowWidth2D = 88;
 constexpr std::size_t kPiketRowWidth3D = 99;
 std::string PiketRule(int templateItem);
+
+// A distance, coordinate or height of the statement: the value rounded to `decimals` and
+// written exactly as NumberText writes the rounded value, into a buffer of at least
+// kNumberTextCapacity bytes; answers the length. Rows are written by the thousand, so the
+// usual case is formatted from the rounded integer directly.
+std::size_t StatementNumberTo(char* out, int decimals, double value);
 
 } // namespace kalimor

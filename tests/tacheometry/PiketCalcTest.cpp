@@ -1,6 +1,7 @@
 #include "tacheometry/PiketCalc.h"
 #include "PiketTestSupport.h"
 #include "core/Errors.h"
+#include "core/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -294,6 +295,33 @@ TEST(PiketCalc, StatementWithoutLinesStillEndsInOneRule)
     ASSERT_EQ(p.statement.size(), 3u);
     EXPECT_EQ(p.statement[0].substr(0, 2), " [");
     EXPECT_EQ(p.statement[2], PiketRule(0));
+}
+
+} // namespace
+
+namespace {
+
+TEST(PiketCalc, StatementNumbersAreTheShortNumberTextsOfTheRoundedValues)
+{
+    auto expectSame = [](int d, double v) {
+        char buf[kalimor::kNumberTextCapacity];
+        const std::string fast(buf, kalimor::StatementNumberTo(buf, d, v));
+        EXPECT_EQ(fast, kalimor::NumberText(kalimor::RoundToDecimals(d, v))) << d << " " << v;
+    };
+    for (int d = -1; d <= 5; ++d)
+        for (double v : {0.0, -0.0, 0.00049, -0.00049, 0.05, -0.05, 1.0, 100.0, 123.456, -123.4565, 0.12345,
+                         6543210.1256, 2345489.0275, 999999999999.9999, 1e14 + 0.5, 5e14, 2e15, -3e16, 1e300})
+            expectSame(d, v);
+    // A sweep over magnitudes and rounding halves.
+    std::uint64_t state = 12345;
+    for (int k = 0; k < 200000; ++k) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        const double mantissa = static_cast<double>(state >> 11) / 9007199254740992.0;
+        const int exponent = static_cast<int>((state >> 3) % 17) - 5;
+        const double v = (state & 1 ? -1 : 1) * mantissa * std::pow(10.0, exponent);
+        expectSame(static_cast<int>(k % 5), v);
+        expectSame(static_cast<int>(k % 5), std::nearbyint(v * 2000) / 2000); // exact halves of the last decimal
+    }
 }
 
 } // namespace
