@@ -68,12 +68,6 @@ bool CellBeginsWith(std::string_view cell, std::string_view text)
                       [](char a, char b) { return latinLower(a) == latinLower(b); });
 }
 
-std::optional<std::size_t> FindRow(std::size_t rowCount, long currentRow, std::string_view text,
-                                   const std::function<std::string_view(std::size_t)>& cell)
-{
-    return findRowWith(rowCount, currentRow, text, cell);
-}
-
 std::optional<std::size_t> FindImportRow(const Work& work, int column, long currentRow, std::string_view text)
 {
     if (!SearchesColumn(SearchTable::Import, column))

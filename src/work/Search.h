@@ -2,7 +2,6 @@
 // Search in the two tables (a row by the beginning of one column's text) and in the
 // texts of the statements and the received data (a substring).
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,14 +22,10 @@ bool SearchesColumn(SearchTable table, int column);
 // Cyrillic included, exactly. An empty text matches every cell.
 bool CellBeginsWith(std::string_view cell, std::string_view text);
 
-// The row of rowCount rows that the next find-next reaches: the rows after currentRow to the
-// last, then from the first to currentRow itself (so currentRow is tried last). currentRow
-// may be -1 (no current row). cell(row) gives the text of the searched column.
-std::optional<std::size_t> FindRow(std::size_t rowCount, long currentRow, std::string_view text,
-                                   const std::function<std::string_view(std::size_t)>& cell);
-
-// The table searches on the work: the row found, or nothing when no row matches or the
-// column is not one this table searches.
+// The table searches on the work, one find-next each: the rows after currentRow to the last,
+// then from the first to currentRow itself (so currentRow is tried last); currentRow may be
+// -1 (no current row). The row found, or nothing when no row matches or the column is not
+// one this table searches.
 std::optional<std::size_t> FindImportRow(const Work& work, int column, long currentRow, std::string_view text);
 std::optional<std::size_t> FindCourseRow(const Work& work, int column, long currentRow, std::string_view text);
 std::optional<std::size_t> FindTableRow(const Work& work, SearchTable table, int column, long currentRow,
