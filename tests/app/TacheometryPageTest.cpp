@@ -247,6 +247,14 @@ private slots:
         QTest::mouseClick(calc, Qt::LeftButton);
         QCOMPARE(viewLines(), engineLines());
 
+        // Lines deleted by hand leave the engine as well.
+        const int before = static_cast<int>(piket().statement.size());
+        QTextCursor sel(view()->document()->findBlockByNumber(1));
+        sel.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 3);
+        sel.removeSelectedText();
+        QCOMPARE(static_cast<int>(piket().statement.size()), before - 3);
+        QCOMPARE(engineLines(), viewLines());
+
         prompts.answers.enqueue(false);
         QTest::mouseClick(find<QPushButton>("btnClearPiket"), Qt::LeftButton);
         QCOMPARE(prompts.questions.last(), QStringLiteral("Ведомость пикетажа будет стерта. Продолжить?"));
@@ -312,6 +320,14 @@ private slots:
         QTest::mouseClick(find<QPushButton>("btnPrevPiket"), Qt::LeftButton);
         QTest::mouseClick(find<QPushButton>("btnPrevPiket"), Qt::LeftButton);
         QCOMPARE(sd->text(), QStringLiteral("12.5"));
+
+        // A count change that cannot store the shown picket keeps the count.
+        QTest::keyClick(sd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(sd, "x");
+        count->setValue(1);
+        QCOMPARE(prompts.errors, QStringList{QStringLiteral("'x' is not a valid floating point value")});
+        QCOMPARE(count->value(), 3);
+        QCOMPARE(piket().sePointPiketCount, 3);
 
         // "," refused in an empty field.
         QTest::keyClick(sd, Qt::Key_A, Qt::ControlModifier);
