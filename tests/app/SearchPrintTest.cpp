@@ -399,6 +399,11 @@ void SearchPrintTest::textSearchIsCaseExactAndStartsAfterTheSelection()
     Pages::findNext(pages.commands->downloadFindDialog(), QStringLiteral("abc"));
     QCOMPARE(pages.redownload->textCursor().selectionStart(), 4);
 
+    // Characters outside the code page, one beyond UTF-16's single units, keep positions right.
+    pages.redownload->setPlainText(QStringLiteral("\U0001F600 \u2211 abc"));
+    Pages::findNext(pages.commands->downloadFindDialog(), QStringLiteral("abc"));
+    QCOMPARE(pages.redownload->textCursor().selectedText(), QStringLiteral("abc"));
+
     pages.redownload->setPlainText(QStringLiteral("ABC"));
     Pages::findNext(pages.commands->downloadFindDialog(), QStringLiteral("abc"));
     QVERIFY(!pages.redownload->textCursor().hasSelection());
