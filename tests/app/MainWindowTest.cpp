@@ -211,13 +211,26 @@ private slots:
         QCOMPARE(ins->text(), QStringLiteral("INS"));
         QCOMPARE(caps->text(), QString());
         QWidget* target = window->findChild<QWidget*>("edNameCourseID");
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
         QTest::keyClick(target, Qt::Key_Insert);
         QCOMPARE(ins->text(), QStringLiteral("OVR"));
         QTest::keyClick(target, Qt::Key_Insert);
         QCOMPARE(ins->text(), QStringLiteral("INS"));
-        QTest::keyClick(target, Qt::Key_CapsLock);
+        // A task bar group ignores Insert, so the press travels up its parents: one toggle all the same.
+        auto* item = window->findChild<QWidget*>("GrpSurvey");
+        item->setFocusPolicy(Qt::StrongFocus);
+        item->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), item);
+        QTest::keyClick(item, Qt::Key_Insert);
+        QCOMPARE(ins->text(), QStringLiteral("OVR"));
+        QTest::keyClick(item, Qt::Key_Insert);
+        QCOMPARE(ins->text(), QStringLiteral("INS"));
+        QTest::keyClick(item, Qt::Key_CapsLock);
         QCOMPARE(caps->text(), QStringLiteral("CAPS"));
-        QTest::keyClick(target, Qt::Key_NumLock);
+        QTest::keyClick(item, Qt::Key_NumLock);
         QCOMPARE(child<QLabel>("StNum")->text(), QStringLiteral("NUM"));
     }
 

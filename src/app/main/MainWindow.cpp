@@ -435,7 +435,12 @@ void TFrmMain::showKeyStates()
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    // A key press the focus widget ignores travels up to its parents and passes this filter
+    // again; only its first receiver counts.
+    const QWidget* first = QApplication::focusWidget();
+    const bool firstReceiver =
+        watched->isWidgetType() && (first ? watched == first : static_cast<QWidget*>(watched)->isWindow());
+    if (event->type() == QEvent::KeyPress && firstReceiver) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Qt reports no lock states. Under X11 the native modifiers carry them (Lock, Mod2)
         // as they were before this key; elsewhere the panes follow the presses they see.
