@@ -43,6 +43,17 @@ if command -v xmllint >/dev/null 2>&1; then
   xmllint --noout "$root/usr/share/mime/packages/kalimor.xml" || fail "MIME XML"
 fi
 
+# What the desktop's triggers make of them: .srv files belong to Kalimor.
+if command -v update-mime-database >/dev/null 2>&1; then
+  update-mime-database "$root/usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database"
+  grep -q 'application/x-kalimor-project:\*\.srv$' "$root/usr/share/mime/globs2" || fail "no .srv glob"
+fi
+if command -v update-desktop-database >/dev/null 2>&1; then
+  update-desktop-database "$root/usr/share/applications" || fail "update-desktop-database"
+  grep -q '^application/x-kalimor-project=kalimor.desktop;$' "$root/usr/share/applications/mimeinfo.cache" \
+    || fail "kalimor.desktop does not open .srv files"
+fi
+
 # The programs start from the unpacked root.
 "$root/usr/bin/kalimor-cli" --version | grep -q '1.0.0.0b' || fail "kalimor-cli --version"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/kalimor" --screenshot "$scratch/window.png" >"$scratch/kalimor.log" 2>&1 \
