@@ -16,6 +16,15 @@ QMessageBox::Icon toIcon(Prompts::Icon icon)
     }
     return QMessageBox::Warning;
 }
+// A filter without a pattern ("Все ведомости") would list no files in the dialog: it is shown
+// with "(*)" and still answered by its position.
+QStringList dialogFilters(const QStringList& filters)
+{
+    QStringList shown;
+    for (const QString& f : filters)
+        shown << (f.contains(QLatin1Char('(')) ? f : f + QStringLiteral(" (*)"));
+    return shown;
+}
 } // namespace
 
 bool DialogPrompts::ask(QWidget* parent, const QString& text, Icon icon)
@@ -41,9 +50,10 @@ QString DialogPrompts::openFile(QWidget* parent, const QString& title, const QSt
                                 const QString& dir)
 {
     QString selected;
-    const QString name = QFileDialog::getOpenFileName(parent, title, dir, filters.join(";;"), &selected);
+    const QStringList shown = dialogFilters(filters);
+    const QString name = QFileDialog::getOpenFileName(parent, title, dir, shown.join(";;"), &selected);
     if (chosenFilter)
-        *chosenFilter = static_cast<int>(filters.indexOf(selected));
+        *chosenFilter = static_cast<int>(shown.indexOf(selected));
     return name;
 }
 
@@ -51,11 +61,12 @@ QString DialogPrompts::saveFile(QWidget* parent, const QString& title, const QSt
                                 const QString& proposedName, bool confirmOverwrite)
 {
     QString selected;
+    const QStringList shown = dialogFilters(filters);
     const QString name =
-        QFileDialog::getSaveFileName(parent, title, proposedName, filters.join(";;"), &selected,
+        QFileDialog::getSaveFileName(parent, title, proposedName, shown.join(";;"), &selected,
                                      confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
     if (chosenFilter)
-        *chosenFilter = static_cast<int>(filters.indexOf(selected));
+        *chosenFilter = static_cast<int>(shown.indexOf(selected));
     return name;
 }
 

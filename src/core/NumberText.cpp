@@ -24,6 +24,19 @@ std::size_t NumberTextTo(char* out, double value)
         out[0] = '0';
         return 1;
     }
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-10 && magnitude < 1e-4) {
+        // Small corrections (an angle correction of 0.7" is packed 0.00007) read better in
+        // plain decimals than in exponent form: 15 significant digits, trailing zeros dropped.
+        const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+        auto res = std::to_chars(out, out + kNumberTextCapacity, value, std::chars_format::fixed, 14 - exponent);
+        char* end = res.ptr;
+        while (end[-1] == '0')
+            --end;
+        if (end[-1] == '.')
+            --end;
+        return static_cast<std::size_t>(end - out);
+    }
     // General format with 15 significant digits drops trailing zeros and the point of a
     // whole value, which is exactly the short text wanted.
     auto res = std::to_chars(out, out + kNumberTextCapacity, value, std::chars_format::general, 15);

@@ -22,7 +22,10 @@ TEST(NumberText, ShortestTextUpTo15SignificantDigits)
         {123456789012345.0, "123456789012345"},
         {6378137.12345678, "6378137.12345678"},
         {0.001, "0.001"},
-        {-1e-20, "-1e-20"}, // exponent form below 0.0001
+        {0.00007, "0.00007"}, // small corrections stay in plain decimals
+        {-0.0000123456789012345, "-0.0000123456789012345"},
+        {1.00000000000000008e-10, "0.0000000001"},
+        {-1e-20, "-1e-20"}, // exponent form below 1e-10
         {1e15, "1e+15"},
     };
     for (const auto& [value, text] : cases)
