@@ -48,7 +48,7 @@ void FillLargeWork(Work& w)
     char line[128];
     for (int k = 0; k < 20000; ++k) {
         std::snprintf(line, sizeof line, "  %-10d %10.3f %12s %12s %10.3f %13.3f %13.3f %9.3f", k + 1,
-                      50.0 + k % 300 * 0.731, "123\xb045'12\"", "-1\xb003'05\"", 49.987 + k % 300 * 0.7,
+                      50.0 + k % 300 * 0.731, "123\xb0" "45'12\"", "-1\xb0" "03'05\"", 49.987 + k % 300 * 0.7,
                       6543210.123 + k * 0.01, 2345678.456 + k * 0.02, 150.0 + k % 50 * 0.1);
         w.piket.statement.emplace_back(line);
     }

@@ -5,6 +5,7 @@
 #include "core/NumberParse.h"
 #include "core/NumberText.h"
 #include "core/TextRoutines.h"
+#include "intake/InstrumentImport.h"
 #include "tacheometry/PiketCalc.h"
 #include "traverse/CourseTable.h"
 #include "work/CourseCommands.h"
@@ -161,21 +162,7 @@ std::string StoredPoint(const CoursePoint& p, int k)
 
 std::string StoredImportRow(const ImportRow& r)
 {
-    std::string s;
-    s.reserve(r.address.size() + r.slopeDistance.size() + r.horizontalAngle.size() + r.verticalAngle.size() +
-              r.note.size() + 9);
-    s += '~';
-    s += r.address;
-    s += ' ';
-    s += r.slopeDistance;
-    s += ' ';
-    s += r.horizontalAngle;
-    s += ' ';
-    s += r.verticalAngle;
-    s += r.station ? " 1 " : " 0 ";
-    s += r.note;
-    s += '~';
-    return s;
+    return Enclosed(UserTextLine(r));
 }
 
 // A stored import row: five fields at single blanks, the note is the rest after the fifth
