@@ -123,7 +123,7 @@ TEST(FindCourseRow, FindsPointNamesByPrefix)
     EXPECT_EQ(FindCourseRow(w, 1, 5, "pt"), 3u);
     EXPECT_EQ(FindCourseRow(w, 1, 0, Ru("тс")), std::nullopt);
     EXPECT_EQ(FindCourseRow(w, 1, 0, Ru("ТС")), 1u);
-    EXPECT_EQ(FindCourseRow(Work{}, 1, -1, ""), std::nullopt); // an empty table
+    EXPECT_EQ(FindCourseRow(Work{}, 1, -1, "pt"), std::nullopt); // a new work: unnamed points only
 }
 
 TEST(FindInText, VisitsEachOccurrenceOnceThenStops)
