@@ -93,6 +93,7 @@ std::string ReceivedText::append(std::string_view chunk)
     endsWithCr_ = scan.endsWithCr;
     countedHash_ = scan.hash;
     countedSize_ = text.size();
+    ++revision_;
     return piece;
 }
 
@@ -128,6 +129,7 @@ void ReceivedText::recount()
     endsWithCr_ = scan.endsWithCr;
     countedHash_ = scan.hash;
     countedSize_ = text.size();
+    ++revision_;
 }
 
 std::vector<std::string> ReceivedText::lines() const

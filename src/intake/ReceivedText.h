@@ -25,6 +25,9 @@ struct ReceivedText {
     // Other code may replace `text` as a whole (a project opened, new work). This recounts
     // when the text is not the one counted and answers whether it was not.
     bool sync();
+    // Goes up with every change of the text (an append, a replacement, a clear), so that a
+    // view can tell whether it still shows the text, also one replaced by the same text.
+    std::uint64_t revision() const { return revision_; }
 
     // The lines of the view: as many as lineCount().
     std::size_t lineCount() const { return breaks_ + (lastLineEmpty_ ? 0 : 1); }
@@ -43,6 +46,7 @@ private:
     // What the counter covers, so that a replacement of `text` by other code is noticed.
     std::size_t countedSize_ = 0;
     std::uint64_t countedHash_ = 14695981039346656037ull;
+    std::uint64_t revision_ = 0;
 };
 
 // The file name a save writes to: the chosen name when its last component has an extension,

@@ -465,7 +465,18 @@ void Rs232PageTest::aTextReplacedByAnotherCommandIsShownAndCounted()
     QCOMPARE(f.counter(), QStringLiteral("Принято строк: 3"));
     QCOMPARE(f.shown(), QStringLiteral("x\n\ny"));
 
-    f.work.received.text.clear(); // as new work does
+    f.work.received.text.clear();
+    f.page.refresh();
+    QCOMPARE(f.counter(), QStringLiteral("Принято строк: 0"));
+    QCOMPARE(f.shown(), QString());
+
+    // Opening a project and new work replace the text through the engine, which counts it
+    // at once; the view must follow all the same.
+    f.work.received.assign("p\r\nq");
+    f.page.refresh();
+    QCOMPARE(f.counter(), QStringLiteral("Принято строк: 2"));
+    QCOMPARE(f.shown(), QStringLiteral("p\nq"));
+    f.work.received.clear();
     f.page.refresh();
     QCOMPARE(f.counter(), QStringLiteral("Принято строк: 0"));
     QCOMPARE(f.shown(), QString());

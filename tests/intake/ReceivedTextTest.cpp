@@ -138,6 +138,30 @@ TEST(ReceivedText, FollowsATextReplacedByOtherCode)
     EXPECT_EQ(received.lineCount(), 3u);
 }
 
+TEST(ReceivedText, EveryChangeRaisesTheRevision)
+{
+    // A view compares revisions to know whether it still shows the text; a replacement by the
+    // engine's own assign or clear counts at once and must still be seen as a change.
+    ReceivedText received;
+    auto last = received.revision();
+    const auto changed = [&] {
+        const bool up = received.revision() != last;
+        last = received.revision();
+        return up;
+    };
+    received.append("a\r\n");
+    EXPECT_TRUE(changed());
+    received.assign("a\r\n");
+    EXPECT_TRUE(changed());
+    received.clear();
+    EXPECT_TRUE(changed());
+    EXPECT_FALSE(received.sync());
+    EXPECT_FALSE(changed());
+    received.text = "b";
+    EXPECT_TRUE(received.sync());
+    EXPECT_TRUE(changed());
+}
+
 TEST(ReceivedText, LinesSplitAtEveryKindOfBreak)
 {
     ReceivedText received;

@@ -122,6 +122,7 @@ Rs232Page::Rs232Page(Session& session, QWidget* parent)
 
     session_.work.received.sync();
     redownload->setPlainText(qs(session_.work.received.viewText()));
+    shownRevision_ = session_.work.received.revision();
     showCounter();
     showReceptionState();
     resize(674, 480);
@@ -135,9 +136,13 @@ Rs232Page::~Rs232Page()
 void Rs232Page::refresh()
 {
     kalimor::ReceivedText& received = session_.work.received;
-    if (received.sync()) {
+    // Other commands replace the text through the engine (new work empties it, opening a
+    // project assigns the stored one), which counts it anew; the view follows any such change.
+    received.sync();
+    if (received.revision() != shownRevision_) {
         viewPending_.clear();
         redownload->setPlainText(qs(received.viewText()));
+        shownRevision_ = received.revision();
     }
     showCounter();
 }
@@ -208,6 +213,7 @@ void Rs232Page::btnClearDownloadClick()
     session_.work.received.clear();
     viewPending_.clear();
     redownload->clear();
+    shownRevision_ = session_.work.received.revision();
     showCounter();
 }
 
@@ -234,7 +240,16 @@ void Rs232Page::ComPortRxChar()
     if (bytes.isEmpty())
         return;
     chunk_.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    appendToView(session_.work.received.append(chunk_));
+    kalimor::ReceivedText& received = session_.work.received;
+    // The view takes just the new piece while it shows the text as it was before the chunk.
+    const bool viewCurrent = received.revision() == shownRevision_;
+    const std::string piece = received.append(chunk_);
+    if (viewCurrent) {
+        appendToView(piece);
+        shownRevision_ = received.revision();
+    } else {
+        refresh();
+    }
     showCounter();
     lampRx->setLit(true);
     rxLampTimer->start();

@@ -5,6 +5,7 @@
 #include <QSerialPort>
 #include <QWidget>
 
+#include <cstdint>
 #include <string>
 
 class Session;
@@ -55,8 +56,9 @@ private:
 
     Session& session_;
     PortSettings settings_;
-    std::string chunk_;       // the characters of the latest reception event
-    std::string viewPending_; // received, counted, not yet in the view
+    std::string chunk_;               // the characters of the latest reception event
+    std::string viewPending_;         // received, counted, not yet in the view
+    std::uint64_t shownRevision_ = 0; // the revision of the received text the view shows
 
     QSerialPort* ComPort;
     QGroupBox* grpDownload;
