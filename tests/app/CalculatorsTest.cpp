@@ -187,6 +187,13 @@ private slots:
         d->neTCX->clear();
         QTest::keyClicks(d->neTCX, ",.-5");
         QCOMPARE(d->neTCX->text(), QStringLiteral("-5"));
+
+        // After a pasted ",", digits stop once more than two characters follow it; "-" still
+        // passes.
+        d->neTCX->setText(QStringLiteral("1,25"));
+        d->neTCX->end(false);
+        QTest::keyClicks(d->neTCX, "78-");
+        QCOMPARE(d->neTCX->text(), QStringLiteral("1,257-"));
     }
 
     void writesTheDirectionIntoTheTraverse()

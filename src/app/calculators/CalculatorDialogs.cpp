@@ -19,8 +19,10 @@
 
 namespace {
 
-// Characters allowed after a pasted "," in the four coordinate fields.
+// Characters allowed after a pasted "," in the four coordinate fields; unlike the main
+// window's fields, these let "-" through there.
 constexpr int kDigitsAfterComma = 2;
+constexpr bool kMinusAfterComma = true;
 
 QLineEdit* makeField(QWidget* parent, const char* name)
 {
@@ -163,8 +165,8 @@ bool TFrmCalcDir::eventFilter(QObject* watched, QEvent* event)
     if (key->text().size() != 1 || !key->text()[0].isPrint())
         return QDialog::eventFilter(watched, event);
     const std::string typed = cp(key->text());
-    const auto accepted =
-        kalimor::NumericKeyFilter(cp(edit->text()), edit->cursorPosition(), typed[0], kDigitsAfterComma);
+    const auto accepted = kalimor::NumericKeyFilter(cp(edit->text()), edit->cursorPosition(), typed[0],
+                                                    kDigitsAfterComma, kMinusAfterComma);
     if (!accepted)
         return true;
     if (*accepted != typed[0]) {
