@@ -36,11 +36,13 @@ void SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std::string
     writer.BeginWorkbook();
     writer.SetFileName(ExportFileName(chosen, ""));
     auto row = Heading(writer, work.settings.IsOptionSet(kOptionCourseHeading));
+    // The cells hold exactly what the texts say. Only the workbook reads them back: the
+    // text writers copy a text such as "nan" of a degenerate traverse as it stands.
     for (const auto& p : CourseValues(work.course, work.settings)) {
         writer.WriteText(row, 1, p.name);
-        writer.WriteNumber(row, 2, p.xValue);
-        writer.WriteNumber(row, 3, p.yValue);
-        writer.WriteNumber(row, 4, p.hValue);
+        writer.WriteNumber(row, 2, StrToFloat(p.x));
+        writer.WriteNumber(row, 3, StrToFloat(p.y));
+        writer.WriteNumber(row, 4, StrToFloat(p.h));
         ++row;
     }
     Save(writer, openAfterSave, files);

@@ -1,6 +1,5 @@
 #include "export/ExportSources.h"
 
-#include "core/NumberParse.h"
 #include "core/NumberText.h"
 #include "core/TextRoutines.h"
 
@@ -26,10 +25,6 @@ std::vector<CoursePointTexts> CourseValues(const CoursePage& course, const Proce
         t.x = NumberText(RoundToDecimals(d, p.X));
         t.y = NumberText(RoundToDecimals(d, p.Y));
         t.h = NumberText(RoundToDecimals(d, p.H));
-        // The workbook holds exactly what the texts say.
-        t.xValue = StrToFloat(t.x);
-        t.yValue = StrToFloat(t.y);
-        t.hValue = StrToFloat(t.h);
         values.push_back(std::move(t));
     }
     return values;

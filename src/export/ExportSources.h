@@ -16,9 +16,8 @@ constexpr int kOptionCourseHeading = 3;
 constexpr int kOptionPiketHeading = 6;
 
 struct CoursePointTexts {
-    std::string name;                          // blanks removed
-    std::string x, y, h;                       // rounded to the distance decimals, as NumberText
-    double xValue = 0, yValue = 0, hValue = 0; // the same, read back
+    std::string name;    // blanks removed
+    std::string x, y, h; // rounded to the distance decimals, as NumberText
 };
 
 // Traverse points 0 .. SePointCourseCount - 1.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace kalimor;
 using exporttest::ScratchFolder;
 
@@ -155,6 +157,24 @@ TEST(Exports, AnUnreadableCoordinateStopsAllFiveAtTheWorkbook)
                  ConversionError);
     EXPECT_EQ(dir.names(), (Names{"obj_crd_pik.txt", "obj_crd_pikdH.txt", "obj_crd_top.top", "obj_crd_topdH.top",
                                   "obj_vdm_pik.txt"}));
+}
+
+// A traverse without lengths leaves its misclosure spread as NaN: the text writers copy the
+// text as it stands, only the workbook has to read it as a number.
+TEST(Exports, ATraverseValueThatIsNoNumberStopsOnlyTheWorkbook)
+{
+    ScratchFolder dir;
+    Work work;
+    exporttest::SetThreePointTraverse(work);
+    work.course.points[1].X = std::numeric_limits<double>::quiet_NaN();
+    WorkbookWriter writer = ExportWorkbookWriter();
+    EXPECT_THROW(exporttest::Written(RunExport, work, writer, ExportSource::Traverse, kExportAll, dir.chosen("obj")),
+                 ConversionError);
+    EXPECT_EQ(dir.names(), (Names{"obj_crd_hod.txt", "obj_crd_top.top", "obj_vdm_hod.txt"}));
+    EXPECT_EQ(exporttest::Lines(exporttest::ReadBytes(dir.path() / "obj_crd_hod.txt"))[2], "A2 nan 210.25");
+
+    exporttest::Written(RunExport, work, writer, ExportSource::Traverse, kExportMapInfo, dir.chosen("map"));
+    EXPECT_EQ(exporttest::Lines(exporttest::ReadBytes(dir.path() / "map.mid"))[1], "A2,nan,210.25,");
 }
 
 TEST(Exports, AnUnwritableFolderGivesTheFileError)
