@@ -218,6 +218,36 @@ private slots:
         QCOMPARE(w.work().course.data.EndDirection, 0.0); // not adjusted, not read yet
     }
 
+    void enterInAResultOrConversionFieldPressesNoButton()
+    {
+        FakePrompts prompts;
+        TFrmMain w(prompts);
+        w.show();
+        TFrmCalcDir* d = openCalcDir(w);
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        setPoints(d, "1", "2", "3", "4");
+        for (QLineEdit* field : {d->edDir, d->edDirRad, d->edHD}) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QCOMPARE(d->neTCX->text(), QStringLiteral("1")); // not swapped
+        QCOMPARE(d->edHD->text(), QStringLiteral("0"));  // not computed
+        QVERIFY(d->isVisible());
+
+        child<QAction>(w, "MnuGradRad")->trigger();
+        auto* g = child<TFrmGradRad>(w, "FrmGradRad");
+        QVERIFY(QTest::qWaitForWindowActive(g));
+        g->EDiNdms->setText(QStringLiteral("1"));
+        g->edInRad->setText(QStringLiteral("1"));
+        for (QLineEdit* field : {g->EDiNdms, g->EDoUTrAD, g->edInRad, g->edOutDMS}) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QCOMPARE(g->EDoUTrAD->text(), QStringLiteral("0"));
+        QCOMPARE(g->edOutDMS->text(), QStringLiteral("0"));
+        QVERIFY(g->isVisible());
+    }
+
     void convertsAngles()
     {
         FakePrompts prompts;

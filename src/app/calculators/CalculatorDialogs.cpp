@@ -40,6 +40,16 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// Enter that a field leaves alone reaches the dialog, which would press whichever button it
+// holds as the default: in these dialogs only a focused button answers Enter.
+bool swallowEnter(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    event->accept();
+    return true;
+}
+
 void bringForward(QDialog* dialog)
 {
     dialog->show();
@@ -176,6 +186,12 @@ bool TFrmCalcDir::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void TFrmCalcDir::keyPressEvent(QKeyEvent* event)
+{
+    if (!swallowEnter(event))
+        QDialog::keyPressEvent(event);
+}
+
 // -------------------------------------------------------------------------------------------------
 
 TFrmGradRad::TFrmGradRad(Session& session, QWidget* parent) : QDialog(parent), session_(session)
@@ -213,6 +229,12 @@ TFrmGradRad::TFrmGradRad(Session& session, QWidget* parent) : QDialog(parent), s
 void TFrmGradRad::showCalculator()
 {
     bringForward(this);
+}
+
+void TFrmGradRad::keyPressEvent(QKeyEvent* event)
+{
+    if (!swallowEnter(event))
+        QDialog::keyPressEvent(event);
 }
 
 void TFrmGradRad::btnDmsToRadClick()

@@ -4,6 +4,7 @@
 // the main window, and keep their fields between openings.
 #include <QDialog>
 
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class Session;
@@ -37,6 +38,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Session& session_;
@@ -60,6 +62,9 @@ public:
     QLineEdit* edOutDMS = nullptr;
     QPushButton* btnDmsToRad = nullptr;
     QPushButton* btnRadToDms = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Session& session_;
