@@ -334,6 +334,17 @@ private slots:
         QTest::keyClick(sd, Qt::Key_Delete);
         QTest::keyClicks(sd, ",");
         QCOMPARE(sd->text(), QString());
+        // Typed over a selection the point goes where the selection starts: over the whole
+        // text (as the Enter key leaves a field) it would begin the number and is refused;
+        // over ".5" of "12.5" it takes the place of the point it replaces.
+        sd->setText(QStringLiteral("0"));
+        QTest::keyClick(sd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(sd, ".");
+        QCOMPARE(sd->text(), QStringLiteral("0"));
+        sd->setText(QStringLiteral("12.5"));
+        sd->setSelection(2, 2);
+        QTest::keyClicks(sd, ",");
+        QCOMPARE(sd->text(), QStringLiteral("12."));
     }
 
     void buttonRowFollowsThePageWidth()

@@ -526,8 +526,15 @@ bool TacheometryPage::eventFilter(QObject* watched, QEvent* event)
     if (!numeric || key->text().size() != 1 || !key->text()[0].isPrint())
         return QWidget::eventFilter(watched, event);
     const std::string typed = cp(key->text());
-    const auto accepted =
-        kalimor::NumericKeyFilter(cp(edit->text()), edit->cursorPosition(), typed[0], edit == neTCX ? 2 : 1);
+    // A key typed over a selection replaces it: judge the field as it will be, with the caret
+    // where the selection starts (a point typed over the whole text would begin the number).
+    QString text = edit->text();
+    int caret = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        caret = edit->selectionStart();
+        text.remove(caret, edit->selectedText().size());
+    }
+    const auto accepted = kalimor::NumericKeyFilter(cp(text), caret, typed[0], edit == neTCX ? 2 : 1);
     if (!accepted)
         return true;
     if (*accepted != typed[0]) {
