@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -224,6 +225,16 @@ private slots:
         QCOMPARE(child<QLabel>("pAllString")->width(), 170);
         QCOMPARE(child<QLineEdit>("edFileName")->width(), 566);
         QCOMPARE(child<QComboBox>("cbBegin")->x(), 8 + 297 + 3);
+        // The page is one group under its caption; the controls sit inside it, below the caption.
+        auto* group = child<QGroupBox>("grpImport");
+        QCOMPARE(group->title(), QStringLiteral("Импорт файлов геодезических инструментов"));
+        QCOMPARE(group->size(), page->size());
+        for (const char* name : {"btnToCourse", "edFileName", "GridViewImport", "reImport", "btnSaveSelect"}) {
+            auto* control = child<QWidget>(name);
+            QCOMPARE(control->parentWidget(), group);
+            QVERIFY2(control->y() >= group->fontMetrics().height(), name);
+            QVERIFY2(control->geometry().bottom() < group->height(), name);
+        }
     }
 };
 

@@ -8,6 +8,7 @@
 #include "work/Transfers.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -75,22 +76,27 @@ ImportPage::ImportPage(Session& session, QWidget* parent) : QWidget(parent), ses
 {
     kalimor::ImportPage& page = session_.work.import;
 
-    btnPrintimport = button("btnPrintimport", QStringLiteral("Печать"), this);
-    btnPrintimport->setEnabled(false);
-    btnToCourse = button("btnToCourse", QStringLiteral("В ход"), this);
-    btnTopiket = button("btnTopiket", QStringLiteral("В тахеометр."), this);
-    btnFindImport = button("btnFindImport", QStringLiteral("Найти"), this);
-    btnFindImport->setEnabled(false);
-    SelectRow = panel("SelectRow", qs(page.SelectRow), this);
-    pAllString = panel("pAllString", qs(page.pAllString), this);
+    // The whole page is one framed group; every control lives inside it.
+    grpImport = new QGroupBox(QStringLiteral("Импорт файлов геодезических инструментов"), this);
+    grpImport->setObjectName("grpImport");
+    QWidget* const group = grpImport;
 
-    edFileName = new QLineEdit(this);
+    btnPrintimport = button("btnPrintimport", QStringLiteral("Печать"), group);
+    btnPrintimport->setEnabled(false);
+    btnToCourse = button("btnToCourse", QStringLiteral("В ход"), group);
+    btnTopiket = button("btnTopiket", QStringLiteral("В тахеометр."), group);
+    btnFindImport = button("btnFindImport", QStringLiteral("Найти"), group);
+    btnFindImport->setEnabled(false);
+    SelectRow = panel("SelectRow", qs(page.SelectRow), group);
+    pAllString = panel("pAllString", qs(page.pAllString), group);
+
+    edFileName = new QLineEdit(group);
     edFileName->setObjectName("edFileName");
-    btnM5Select = button("btnM5Select", QStringLiteral("..."), this);
-    btnM5Open = button("btnM5Open", QStringLiteral("Открыть"), this);
+    btnM5Select = button("btnM5Select", QStringLiteral("..."), group);
+    btnM5Open = button("btnM5Open", QStringLiteral("Открыть"), group);
 
     model_ = new ImportTableModel(page, this);
-    GridViewImport = new QTableView(this);
+    GridViewImport = new QTableView(group);
     GridViewImport->setObjectName("GridViewImport");
     GridViewImport->setModel(model_);
     GridViewImport->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -120,21 +126,21 @@ ImportPage::ImportPage(Session& session, QWidget* parent) : QWidget(parent), ses
     n17->setObjectName("N17");
     GridViewImport->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    reImport = new QPlainTextEdit(this);
+    reImport = new QPlainTextEdit(group);
     reImport->setObjectName("reImport");
     reImport->setReadOnly(true);
 
-    lbRange = new QLabel(QStringLiteral("Часть файла с адреса (номера) =>"), this);
+    lbRange = new QLabel(QStringLiteral("Часть файла с адреса (номера) =>"), group);
     lbRange->setObjectName("lbRange");
     beginModel_ = new AddressListModel(page.beginList, this);
     endModel_ = new AddressListModel(page.endList, this);
-    cbBegin = rangeBox("cbBegin", beginModel_, this);
-    lbTo = new QLabel(QStringLiteral("по"), this);
+    cbBegin = rangeBox("cbBegin", beginModel_, group);
+    lbTo = new QLabel(QStringLiteral("по"), group);
     lbTo->setObjectName("lbTo");
     lbTo->setAlignment(Qt::AlignCenter);
-    cbEnd = rangeBox("cbEnd", endModel_, this);
-    btnShowSelect = button("btnShowSelect", QStringLiteral("Показать"), this);
-    btnSaveSelect = button("btnSaveSelect", QStringLiteral("Сохранить"), this);
+    cbEnd = rangeBox("cbEnd", endModel_, group);
+    btnShowSelect = button("btnShowSelect", QStringLiteral("Показать"), group);
+    btnSaveSelect = button("btnSaveSelect", QStringLiteral("Сохранить"), group);
 
     connect(btnM5Select, &QPushButton::clicked, this, &ImportPage::btnM5SelectClick);
     connect(btnM5Open, &QPushButton::clicked, this, &ImportPage::btnM5OpenClick);
@@ -192,15 +198,18 @@ void ImportPage::layoutPage()
     const int sixth = share(e, 6);
     const int half = share(e, 2);
     const int button = 78 + sixth;
-    row(9, 6, 25,
+    grpImport->setGeometry(0, 0, w, h);
+    // Below the group's caption.
+    const int top = 20;
+    row(9, top, 25,
         {{btnPrintimport, button},
          {btnToCourse, button},
          {btnTopiket, button},
          {btnFindImport, button},
          {SelectRow, 160 + sixth},
          {pAllString, 160 + sixth}});
-    row(8, 37, 23, {{edFileName, 536 + half}, {btnM5Select, 25}, {btnM5Open, 78 + half}});
-    const int bottom = h - 29;
+    row(8, top + 31, 23, {{edFileName, 536 + half}, {btnM5Select, 25}, {btnM5Open, 78 + half}});
+    const int bottom = h - 31;
     row(8, bottom, 23,
         {{lbRange, 287 + sixth},
          {cbBegin, 80 + sixth},
@@ -209,7 +218,7 @@ void ImportPage::layoutPage()
          {btnShowSelect, button},
          {btnSaveSelect, button}});
     const int messagesHeight = 64;
-    const int tableTop = 66;
+    const int tableTop = top + 60;
     const int tableHeight = std::max(40, bottom - 6 - messagesHeight - 3 - tableTop);
     GridViewImport->setGeometry(8, tableTop, std::max(100, w - 16), tableHeight);
     reImport->setGeometry(8, tableTop + tableHeight + 3, std::max(100, w - 16), messagesHeight);

@@ -5,6 +5,7 @@
 
 class Session;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -54,6 +55,7 @@ private:
     AddressListModel* beginModel_ = nullptr;
     AddressListModel* endModel_ = nullptr;
 
+    QGroupBox* grpImport = nullptr;
     QPushButton* btnPrintimport = nullptr;
     QPushButton* btnToCourse = nullptr;
     QPushButton* btnTopiket = nullptr;
