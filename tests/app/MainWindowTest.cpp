@@ -187,6 +187,18 @@ private slots:
         QCOMPARE(statusPane()->text(), QStringLiteral("Угловая невязка в допуске"));
     }
 
+    void newWorkEmptiesTheReceivedTextOnThePage()
+    {
+        window->work().received.assign("12 100.5\r\n");
+        emit window->session().workChanged();
+        auto* view = child<QPlainTextEdit>("redownload");
+        QCOMPARE(view->toPlainText(), QStringLiteral("12 100.5\n"));
+        prompts->answers.enqueue(true);
+        action("MnuNew")->trigger();
+        QCOMPARE(view->toPlainText(), QString());
+        QCOMPARE(child<QLabel>("pnRxString")->text(), QStringLiteral("Принято строк: 0"));
+    }
+
     void manualBesideTheProgramOpensOnlyWhenPresent()
     {
         const QString manual = QCoreApplication::applicationDirPath() + "/Kalimor.doc";
