@@ -194,6 +194,12 @@ private slots:
         d->neTCX->end(false);
         QTest::keyClicks(d->neTCX, "78-");
         QCOMPARE(d->neTCX->text(), QStringLiteral("1,257-"));
+
+        // Typed over the whole text (as Enter leaves the next field), a point would lead.
+        d->neTCX->setText(QStringLiteral("5"));
+        d->neTCX->selectAll();
+        QTest::keyClicks(d->neTCX, ".");
+        QCOMPARE(d->neTCX->text(), QStringLiteral("5"));
     }
 
     void writesTheDirectionIntoTheTraverse()

@@ -175,8 +175,15 @@ bool TFrmCalcDir::eventFilter(QObject* watched, QEvent* event)
     if (key->text().size() != 1 || !key->text()[0].isPrint())
         return QDialog::eventFilter(watched, event);
     const std::string typed = cp(key->text());
-    const auto accepted = kalimor::NumericKeyFilter(cp(edit->text()), edit->cursorPosition(), typed[0],
-                                                    kDigitsAfterComma, kMinusAfterComma);
+    // A key typed over a selection replaces it (Enter leaves the next field all selected):
+    // judge the field as it will be, with the caret where the selection starts.
+    QString text = edit->text();
+    int caret = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        caret = edit->selectionStart();
+        text.remove(caret, edit->selectedText().size());
+    }
+    const auto accepted = kalimor::NumericKeyFilter(cp(text), caret, typed[0], kDigitsAfterComma, kMinusAfterComma);
     if (!accepted)
         return true;
     if (*accepted != typed[0]) {
