@@ -10,9 +10,12 @@ namespace {
 QMessageBox::Icon toIcon(Prompts::Icon icon)
 {
     switch (icon) {
-    case Prompts::Icon::Information: return QMessageBox::Information;
-    case Prompts::Icon::Question: return QMessageBox::Question;
-    case Prompts::Icon::Warning: break;
+    case Prompts::Icon::Information:
+        return QMessageBox::Information;
+    case Prompts::Icon::Question:
+        return QMessageBox::Question;
+    case Prompts::Icon::Warning:
+        break;
     }
     return QMessageBox::Warning;
 }
@@ -27,23 +30,33 @@ QStringList dialogFilters(const QStringList& filters)
 }
 } // namespace
 
+QString ApplicationTitle()
+{
+    return QStringLiteral("Орвика.[Тахеометрия]");
+}
+
 bool DialogPrompts::ask(QWidget* parent, const QString& text, Icon icon)
 {
-    QMessageBox box(toIcon(icon), QApplication::applicationDisplayName(), text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(toIcon(icon), ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
 void DialogPrompts::inform(QWidget* parent, const QString& text, Icon icon)
 {
-    QMessageBox box(toIcon(icon), QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    QMessageBox box(toIcon(icon), ApplicationTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void DialogPrompts::warnYes(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Yes, parent);
     box.exec();
 }
 
 void DialogPrompts::error(QWidget* parent, const QString& text)
 {
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text);
+    QMessageBox::critical(parent, ApplicationTitle(), text);
 }
 
 QString DialogPrompts::openFile(QWidget* parent, const QString& title, const QStringList& filters, int* chosenFilter,

@@ -6,6 +6,10 @@
 
 class QWidget;
 
+// The application's title: the caption of its message boxes and its name on the task
+// switcher. Not set as Qt's display name, which X11 would append to every window caption.
+QString ApplicationTitle();
+
 class Prompts {
 public:
     enum class Icon { Information, Warning, Question };
@@ -15,6 +19,8 @@ public:
     virtual bool ask(QWidget* parent, const QString& text, Icon icon = Icon::Warning) = 0;
     // An OK box.
     virtual void inform(QWidget* parent, const QString& text, Icon icon = Icon::Information) = 0;
+    // A warning box whose single answer is Yes.
+    virtual void warnYes(QWidget* parent, const QString& text) = 0;
     // The platform's critical error box.
     virtual void error(QWidget* parent, const QString& text) = 0;
 
@@ -35,6 +41,7 @@ class DialogPrompts : public Prompts {
 public:
     bool ask(QWidget* parent, const QString& text, Icon icon) override;
     void inform(QWidget* parent, const QString& text, Icon icon) override;
+    void warnYes(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     QString openFile(QWidget* parent, const QString& title, const QStringList& filters, int* chosenFilter,
                      const QString& dir) override;

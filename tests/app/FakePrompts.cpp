@@ -11,6 +11,11 @@ void FakePrompts::inform(QWidget*, const QString& text, Icon)
     informations << text;
 }
 
+void FakePrompts::warnYes(QWidget*, const QString& text)
+{
+    informations << text;
+}
+
 void FakePrompts::error(QWidget*, const QString& text)
 {
     errors << text;

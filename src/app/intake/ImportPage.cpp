@@ -346,7 +346,7 @@ void ImportPage::btnTopiketClick()
 void ImportPage::btnShowSelectClick()
 {
     if (!kalimor::ShowImportRange(session_.work.import)) {
-        session_.prompts.inform(this, QStringLiteral("Не выбрана часть файла!"), Prompts::Icon::Warning);
+        session_.prompts.warnYes(this, QStringLiteral("Не выбрана часть файла!"));
         return;
     }
     model_->reload();

@@ -2,6 +2,7 @@
 #include "app/main/MainWindow.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QStringList>
@@ -64,7 +65,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Орвика.[Тахеометрия]"));
+    // The desktop entry that opens .srv files; it also names the program on the task switcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalimor"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kalimor")));
     DialogPrompts prompts;
     TFrmMain window(prompts);
 

@@ -447,7 +447,7 @@ void TacheometryPage::btnCalcPiketClick()
     edNamePiket->setFocus();
     run([&] {
         if (kalimor::CalculatePickets(session_.work) == kalimor::PiketCalcResult::StationNotChosen)
-            session_.prompts.inform(this, qs(kalimor::StationNotChosenText()), Prompts::Icon::Warning);
+            session_.prompts.warnYes(this, qs(kalimor::StationNotChosenText()));
     });
 }
 
