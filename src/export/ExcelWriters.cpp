@@ -1,5 +1,7 @@
 #include "export/ExcelWriters.h"
 
+#include "core/Codepage.h"
+#include "core/Errors.h"
 #include "core/NumberParse.h"
 #include "export/ExportSources.h"
 
@@ -19,6 +21,14 @@ std::uint16_t Heading(WorkbookWriter& writer, bool heading)
     return 2;
 }
 
+// A worksheet row number is 16 bits wide: past the last row the numbers would wrap round and
+// overwrite the first rows, so the export stops before anything is saved.
+void CheckRowFits(unsigned row)
+{
+    if (row > WorkbookWriter::kLastRow)
+        throw KalimorError(Ru("Лист Excel вмещает не более 65535 строк"));
+}
+
 void Save(WorkbookWriter& writer, bool openAfterSave, ExportFiles& files)
 {
     writer.EndWorkbook();
@@ -35,14 +45,16 @@ void SaveCourseExcel(const Work& work, WorkbookWriter& writer, const std::string
 {
     writer.BeginWorkbook();
     writer.SetFileName(ExportFileName(chosen, ""));
-    auto row = Heading(writer, work.settings.IsOptionSet(kOptionCourseHeading));
+    unsigned row = Heading(writer, work.settings.IsOptionSet(kOptionCourseHeading));
     // The cells hold exactly what the texts say. Only the workbook reads them back: the
     // text writers copy a text such as "nan" of a degenerate traverse as it stands.
     for (const auto& p : CourseValues(work.course, work.settings)) {
-        writer.WriteText(row, 1, p.name);
-        writer.WriteNumber(row, 2, StrToFloat(p.x));
-        writer.WriteNumber(row, 3, StrToFloat(p.y));
-        writer.WriteNumber(row, 4, StrToFloat(p.h));
+        CheckRowFits(row);
+        const auto r16 = static_cast<std::uint16_t>(row);
+        writer.WriteText(r16, 1, p.name);
+        writer.WriteNumber(r16, 2, StrToFloat(p.x));
+        writer.WriteNumber(r16, 3, StrToFloat(p.y));
+        writer.WriteNumber(r16, 4, StrToFloat(p.h));
         ++row;
     }
     Save(writer, openAfterSave, files);
@@ -53,15 +65,17 @@ void SavePicketExcel(const Work& work, WorkbookWriter& writer, const std::string
 {
     writer.BeginWorkbook();
     writer.SetFileName(ExportFileName(chosen, ""));
-    auto row = Heading(writer, work.settings.IsOptionSet(kOptionPiketHeading));
+    unsigned row = Heading(writer, work.settings.IsOptionSet(kOptionPiketHeading));
     for (const auto& line : work.piket.statement) {
         const StatementRow r = ReadStatementRow(line);
         if (r.kind == StatementRow::NoRow)
             continue;
-        writer.WriteText(row, 1, r.name);
-        writer.WriteNumber(row, 2, StrToFloat(r.x));
-        writer.WriteNumber(row, 3, StrToFloat(r.y));
-        writer.WriteText(row, 4, r.h);
+        CheckRowFits(row);
+        const auto r16 = static_cast<std::uint16_t>(row);
+        writer.WriteText(r16, 1, r.name);
+        writer.WriteNumber(r16, 2, StrToFloat(r.x));
+        writer.WriteNumber(r16, 3, StrToFloat(r.y));
+        writer.WriteText(r16, 4, r.h);
         ++row;
     }
     Save(writer, openAfterSave, files);

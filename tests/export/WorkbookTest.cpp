@@ -220,6 +220,23 @@ TEST(Workbook, PicketWorkbookStopsOnAnUnreadableCoordinateWithoutWriting)
     EXPECT_GT(writer.Stream().size(), kBeginning.size());
 }
 
+TEST(Workbook, MoreRowsThanASheetHoldsStopWithoutWriting)
+{
+    ScratchFolder dir;
+    Work work;
+    const std::string row = exporttest::MixedStatement()[12];
+    // The heading takes row 1, so the last of these would need row 65536.
+    work.piket.statement.assign(65535, row);
+    WorkbookWriter writer = ExportWorkbookWriter();
+    try {
+        exporttest::Written(SavePicketExcel, work, writer, dir.chosen("pik"), false);
+        FAIL() << "no error";
+    } catch (const KalimorError& e) {
+        EXPECT_EQ(std::string(e.what()), Ru("Лист Excel вмещает не более 65535 строк"));
+    }
+    EXPECT_TRUE(dir.names().empty());
+}
+
 TEST(Workbook, EmptyStatementGivesTheHeadingRowOrNoCells)
 {
     ScratchFolder dir;
