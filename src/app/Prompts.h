@@ -19,8 +19,8 @@ public:
     virtual bool ask(QWidget* parent, const QString& text, Icon icon = Icon::Warning) = 0;
     // An OK box.
     virtual void inform(QWidget* parent, const QString& text, Icon icon = Icon::Information) = 0;
-    // A warning box whose single answer is Yes.
-    virtual void warnYes(QWidget* parent, const QString& text) = 0;
+    // A warning box whose single answer is Yes; a plain OK box will do for doubles.
+    virtual void warnYes(QWidget* parent, const QString& text) { inform(parent, text, Icon::Warning); }
     // The platform's critical error box.
     virtual void error(QWidget* parent, const QString& text) = 0;
 
