@@ -3,6 +3,7 @@
 #include "ExportTestSupport.h"
 
 #include "../cli/CliRunner.h"
+#include "../tacheometry/PiketTestSupport.h"
 #include "core/Codepage.h"
 #include "export/Exports.h"
 #include "work/PiketCommands.h"
@@ -18,33 +19,9 @@ using exporttest::ScratchFolder;
 
 namespace {
 
-// The worked example of the tacheometry: station (1000, 2000), h 150, i 1.5, orientation
-// (1100, 2000), v 2; picket 1 at SD 100, Hz 45, V 5.3; picket 2 a remote height at V 10.
 void WorkedExample(Work& work, int templateItem)
 {
-    PiketPage& p = work.piket;
-    p.ckbAutoManual = false;
-    p.edTC = "1";
-    p.edTO = "2";
-    p.neTCX = "1000";
-    p.neTCY = "2000";
-    p.nehcenter = "150";
-    p.nei = "1.5";
-    p.neTOX = "1100";
-    p.neTOY = "2000";
-    p.neito = "2";
-    p.cbSelectPiketTemplate = templateItem;
-    p.stationBlockPending = true;
-    p.sePointPiketCount = 2;
-    p.pickets[1].name = "2";
-    p.pickets[1].slopeDistance = 0;
-    p.pickets[1].horizontalAngle = 0;
-    p.pickets[1].verticalAngle = 10;
-    p.currentPicket = 0;
-    p.edNamePiket = "1";
-    p.neSDpiket = "100";
-    p.neHzPiket = "45";
-    p.neV3piket = "5.3";
+    test::ApplyWorkedExample(work.piket, templateItem);
 }
 
 TEST(ExportEndToEnd, ComputedStatementOfBothTemplatesReachesTheLists)

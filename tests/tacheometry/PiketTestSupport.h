@@ -26,10 +26,11 @@ inline void SetPicket(PiketPage& p, int k, const std::string& name, double sd, d
     r.verticalAngle = v;
 }
 
-// ТС 1000/2000, h 150, i 1.5; ТО 1100/2000; v 2; manual mode, names "1" and "2".
-inline PiketPage WorkedExample(int templateItem)
+// ТС 1000/2000, h 150, i 1.5; ТО 1100/2000; v 2; manual mode, names "1" and "2"; picket 1
+// at SD 100, Hz 45, V 5.3, picket 2 a remote height at V 10. Sets the station and pickets of
+// a page and keeps its statement, so that runs can follow each other.
+inline void ApplyWorkedExample(PiketPage& p, int templateItem)
 {
-    PiketPage p;
     p.ckbAutoManual = false;
     p.edTC = "1";
     p.edTO = "2";
@@ -41,6 +42,7 @@ inline PiketPage WorkedExample(int templateItem)
     p.neTOY = "2000";
     p.neito = "2";
     p.cbSelectPiketTemplate = templateItem;
+    p.stationBlockPending = true;
     p.sePointPiketCount = 2;
     SetPicket(p, 0, "1", 100, 45, 5.3);
     SetPicket(p, 1, "2", 0, 0, 10);
@@ -50,6 +52,12 @@ inline PiketPage WorkedExample(int templateItem)
     p.neSDpiket = "100";
     p.neHzPiket = "45";
     p.neV3piket = "5.3";
+}
+
+inline PiketPage WorkedExample(int templateItem)
+{
+    PiketPage p;
+    ApplyWorkedExample(p, templateItem);
     return p;
 }
 
