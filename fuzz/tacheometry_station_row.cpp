@@ -5,26 +5,16 @@
 #include "tacheometry/PiketCalc.h"
 #include "tacheometry/StationFromRow.h"
 
+#include "FuzzChecks.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-bool HasBlank(const std::string& text)
-{
-    return text.find(' ') != std::string::npos;
-}
-
-} // namespace
+using fuzzcheck::Check;
+using fuzzcheck::HasBlank;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

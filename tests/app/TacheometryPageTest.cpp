@@ -1,6 +1,7 @@
 // The page "Тахеометрия" driven through its controls in the real main window.
 #include "app/tacheometry/TacheometryPage.h"
 #include "FakePrompts.h"
+#include "../tacheometry/PiketTestSupport.h"
 #include "app/QtText.h"
 #include "app/Session.h"
 #include "app/main/MainWindow.h"
@@ -75,20 +76,8 @@ private:
     void fillManual3D()
     {
         auto& p = piket();
-        p.ckbAutoManual = false;
-        p.edTC = "1";
-        p.edTO = "2";
-        p.neTCX = "1000";
-        p.neTCY = "2000";
-        p.nehcenter = "150";
-        p.nei = "1.5";
-        p.neTOX = "1100";
-        p.neTOY = "2000";
-        p.neito = "2";
-        p.cbSelectPiketTemplate = 1;
-        p.sePointPiketCount = 2;
-        p.pickets[0] = {"12", 100, 45, 5.3};
-        p.pickets[1] = {"2", 0, 0, 10};
+        kalimor::test::ApplyWorkedExample(p, 1);
+        p.pickets[0].name = "12";
         kalimor::ShowPicket(p, 0);
         emit window->session().workChanged();
     }
